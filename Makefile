@@ -1,0 +1,37 @@
+# The two commands: `make run` and `make test`. Both install what is missing first.
+BUILD     ?= build
+BENCHDIR  ?= build-bench
+PACKAGES  := $(shell grep -v -E '^\s*(\#|$$)' debian-packages.txt)
+SUDO      := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
+JOBS      ?= $(shell nproc)
+
+.PHONY: run test bench build deps clean
+
+run: build
+	./$(BUILD)/kelmora
+
+test: build
+	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+bench: deps
+	cmake -S . -B $(BENCHDIR) -G Ninja -DCMAKE_BUILD_TYPE=Release -DKELMORA_BENCH=ON
+	cmake --build $(BENCHDIR) -j $(JOBS) --target kelmora_bench
+	QT_QPA_PLATFORM=offscreen ./$(BENCHDIR)/bench/kelmora_bench
+
+build: deps
+	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake --build $(BUILD) -j $(JOBS)
+
+# Idempotent: asks apt only for the packages dpkg does not already list as installed.
+deps:
+	@missing=$$(for p in $(PACKAGES); do \
+	    dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null | grep -q '^install ok installed' || echo $$p; \
+	  done); \
+	if [ -n "$$missing" ]; then \
+	  echo "Installing:" $$missing; \
+	  $(SUDO) apt-get update -qq && \
+	  DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y -qq --no-install-recommends $$missing; \
+	fi
+
+clean:
+	rm -rf $(BUILD) $(BENCHDIR)

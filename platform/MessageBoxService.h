@@ -1,0 +1,13 @@
+#pragma once
+#include <QString>
+
+// The icon styles the program uses; the numbers are the classic message-box style codes.
+enum class MessageStyle { Exclamation = 48, Information = 64 };
+
+// A modal message box with an OK button. show() returns once the user has closed it.
+class MessageBoxService {
+public:
+    virtual ~MessageBoxService() = default;
+    // Lines in text are separated by CR LF.
+    virtual void show(const QString& text, const QString& title, MessageStyle style) = 0;
+};
