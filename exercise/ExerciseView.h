@@ -1,0 +1,37 @@
+#pragma once
+#include <QString>
+
+// What the typing exercise asks of the window. The window only shows state; every decision
+// is the exercise's. The keyboard, scrolling and finger-guide calls do nothing until those
+// parts of the window exist.
+class ExerciseView {
+public:
+    virtual ~ExerciseView() = default;
+
+    virtual void setRightCaption(const QString& caption) = 0;   // lblRight
+    virtual void setWrongCaption(const QString& caption) = 0;   // lblWrong
+    virtual void setClockCaption(const QString& caption) = 0;   // Label1
+    virtual void setProgressWidth(int twips) = 0;               // shpPro, 0..4000
+    virtual void setSpeedWidth(int twips) = 0;                  // shpSpeed
+    virtual void showEnterTag(int index) = 0;                   // lblEtr at lblTyping(index); 0 hides it
+
+    virtual void textReplaced() = 0;                // a new text was laid out
+    virtual void typingCellsChanged(int first, int last) = 0;
+
+    // cmdStart, cmdEnd and cmdSandH while a text is loaded; enabling also focuses cmdStart.
+    virtual void setLoadButtonsEnabled(bool enabled) = 0;
+    // Locks the controls that could start another load and shows the Esc hint, or undoes it
+    // and focuses cmdStart.
+    virtual void setExerciseLocked(bool locked) = 0;
+    virtual void focusText() = 0;                   // picWd
+
+    virtual void fitScrollBar(bool /*resetToTop*/) {}
+    virtual void scrollToChar(int /*index*/) {}
+    virtual void outlineKeyFor(int /*charCode*/) {}     // guide outline on the key carrying it
+    virtual void clearKeyOutlineFor(int /*charCode*/) {}
+    virtual void pushKeyCapFor(int /*charCode*/) {}      // draws the typed key as pressed
+    virtual void showShiftGuide() {}
+    virtual void resetShiftOutlines() {}
+    virtual bool fingerGuideRunning() const { return false; }
+    virtual void stopFingerGuide() {}
+};

@@ -1,0 +1,48 @@
+#include "exercise/Summary.h"
+#include <cmath>
+
+namespace {
+const QString kTitle = QStringLiteral("Kelmora英打練習");
+const QString kCrLf = QStringLiteral("\r\n");
+}
+
+QString FormatFixed2(double value, const QLocale& locale)
+{
+    // Round the decimal reading (1.005 is 1.00499… in binary but reads 1.005), not the binary
+    // value, so a user checking the figure by hand gets the same answer.
+    const QString exact = QString::number(std::fabs(value), 'f', 9);
+    const qsizetype point = exact.indexOf(u'.');
+    qint64 hundredths = exact.left(point).toLongLong() * 100 + exact.mid(point + 1, 2).toInt();
+    if (exact.at(point + 3) >= u'5')
+        ++hundredths;
+    QString digits = QString::number(hundredths / 100) + locale.decimalPoint()
+                     + QStringLiteral("%1").arg(hundredths % 100, 2, 10, QLatin1Char('0'));
+    return (value < 0 && hundredths != 0) ? u'-' + digits : digits;
+}
+
+QString FormatPercent2(double value, const QLocale& locale)
+{
+    return FormatFixed2(value * 100.0, locale) + u'%';
+}
+
+SummaryMessage SummaryFor(const ExerciseState& s, const QLocale& locale)
+{
+    if (s.CharCount <= 0)
+        return {QStringLiteral("文字檔中沒有打字字元!!") + kCrLf + QStringLiteral("請編輯kmora.txt。"), kTitle,
+                MessageStyle::Exclamation};
+
+    const bool interrupted = s.TypedChar == InterruptKey;
+    const qint64 keys = qint64(s.RightCount) + s.WrongCount;
+    const QString headline = interrupted ? QStringLiteral("您中斷了打字練習!!") : QStringLiteral("恭喜您打完本段文字!!");
+    // Below these a speed would be meaningless or a division by zero.
+    const int shortestMeasured = interrupted ? 21 : 1;
+    if (keys < 1 || s.ElapsedSeconds < shortestMeasured)
+        return {headline, kTitle, MessageStyle::Information};
+
+    const QString speed = FormatFixed2(double(s.RightCount) / s.ElapsedSeconds, locale);
+    const QString accuracy = FormatPercent2(double(s.RightCount) / double(keys), locale);
+    const QString speedLine = interrupted ? QStringLiteral("您中斷時的速度是每秒") : QStringLiteral("您的速度是每秒");
+    return {headline + kCrLf + speedLine + speed + QStringLiteral("個字元") + kCrLf + QStringLiteral("按鍵的正確率為")
+                + accuracy,
+            kTitle, MessageStyle::Information};
+}

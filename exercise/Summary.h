@@ -1,0 +1,20 @@
+#pragma once
+#include "exercise/ExerciseState.h"
+#include "platform/MessageBoxService.h"
+#include <QLocale>
+#include <QString>
+
+struct SummaryMessage {
+    QString text;    // lines joined by CR LF, no trailing line break
+    QString title;
+    MessageStyle style;
+};
+
+// The message that closes an exercise, chosen from how it ended.
+SummaryMessage SummaryFor(const ExerciseState& state, const QLocale& locale = QLocale());
+
+// "0.00": at least one integer digit, two decimals, halves rounded away from zero as the
+// value reads in decimal; the decimal separator is the locale's.
+QString FormatFixed2(double value, const QLocale& locale);
+// "0.00%": the value times 100 in the same form, then a percent sign.
+QString FormatPercent2(double value, const QLocale& locale);

@@ -1,0 +1,170 @@
+#include "exercise/TypingExercise.h"
+#include "exercise/ExerciseView.h"
+#include "exercise/Summary.h"
+#include "platform/Clock.h"
+#include "platform/MessageBoxService.h"
+
+namespace {
+constexpr int ProgressFullWidth = 4000;   // twips: the progress box's inner width
+constexpr int ClockIntervalMs = 500;
+}
+
+TypingExercise::TypingExercise(ExerciseView& view, MessageBoxService& messages, const Clock& clock)
+    : view_(view), messages_(messages), clock_(clock)
+{
+    Timer1.setInterval(ClockIntervalMs);
+    QObject::connect(&Timer1, &QTimer::timeout, [this] { Timer1_Timer(); });
+}
+
+void TypingExercise::ResetAfterLoad()
+{
+    view_.setLoadButtonsEnabled(false);
+    view_.setClockCaption(QString());
+    view_.setRightCaption(QString());
+    view_.setWrongCaption(QString());
+    view_.setProgressWidth(0);
+    view_.setSpeedWidth(0);
+    state_.TypedChar = 0;
+    state_.RightCount = 0;
+    state_.WrongCount = 0;
+}
+
+void TypingExercise::LayoutText(const QStringList& lines)
+{
+    ResetAfterLoad();
+    text_ = ::LayoutText(lines);
+    state_.CharCount = text_.CharCount();
+    view_.textReplaced();
+    view_.setLoadButtonsEnabled(true);
+    view_.fitScrollBar(true);
+}
+
+void TypingExercise::cmdStart_Click()
+{
+    if (running())
+        return; // Start is disabled during an exercise; a queued click must not restart it
+    if (view_.fingerGuideRunning())
+        view_.stopFingerGuide();
+    if (text_.CharCount() == 0) {
+        messages_.show(QStringLiteral("請先開啟檔案或打字課程，再按「開始」鍵。"), QStringLiteral("Kelmora英打練習"),
+                       MessageStyle::Information);
+        return;
+    }
+    RunExercise();
+}
+
+void TypingExercise::PrepareExercise()
+{
+    view_.setExerciseLocked(true);
+    view_.setClockCaption(QString());
+    view_.setRightCaption(QString());
+    view_.setWrongCaption(QString());
+    view_.setProgressWidth(0);
+    view_.setSpeedWidth(0);
+    state_.TypedChar = 0;
+    state_.RightCount = 0;
+    state_.WrongCount = 0;
+}
+
+void TypingExercise::RunExercise()
+{
+    if (state_.CharCount == 0) {
+        EndExercise();
+        return;
+    }
+    if (const int shown = text_.clearTypingRow())
+        view_.typingCellsChanged(1, shown);
+    PrepareExercise();
+    state_.StartTime = clock_.nowMs();
+    Timer1.start();
+    view_.focusText();
+    beginChar(1);
+}
+
+void TypingExercise::beginChar(int index)
+{
+    state_.CurrentIndex = index;
+    view_.scrollToChar(index);
+    state_.ExpectedChar = text_.lblTitle(index).ch;
+    view_.outlineKeyFor(state_.ExpectedChar);
+    if (state_.ExpectedChar == EnterKey)
+        view_.showEnterTag(index);
+    view_.showShiftGuide();
+    TypingCell& cell = text_.lblTyping(index);
+    cell.cursor = true;
+    cell.visible = true;
+    cell.typed = 0;
+    state_.TypedChar = 0;
+    view_.typingCellsChanged(index, index);
+}
+
+void TypingExercise::Form_KeyPress(int charCode)
+{
+    if (view_.fingerGuideRunning())
+        view_.stopFingerGuide();
+    state_.TypedChar = charCode;
+    view_.pushKeyCapFor(charCode);
+    if (!running())
+        return;
+    if (charCode != state_.ExpectedChar && charCode != InterruptKey && charCode != BackspaceKey) {
+        ++state_.WrongCount;
+        view_.setWrongCaption(QString::number(state_.WrongCount));
+    }
+    view_.scrollToChar(state_.CurrentIndex);
+    judge();
+}
+
+void TypingExercise::mnuEsc_Click()
+{
+    state_.TypedChar = InterruptKey;
+    if (running())
+        judge();
+}
+
+// What the waiting loop did at each look, done once per key instead.
+void TypingExercise::judge()
+{
+    const int index = state_.CurrentIndex;
+    if (state_.TypedChar == InterruptKey) {
+        unmarkCurrent();
+        EndExercise();
+        return;
+    }
+    text_.lblTyping(index).typed = static_cast<char16_t>(state_.TypedChar);
+    view_.typingCellsChanged(index, index);
+    if (state_.TypedChar != state_.ExpectedChar)
+        return;
+
+    ++state_.RightCount;
+    view_.setRightCaption(QString::number(state_.RightCount));
+    view_.setProgressWidth(static_cast<int>(qint64(state_.RightCount) * ProgressFullWidth / state_.CharCount));
+    unmarkCurrent();
+    view_.showShiftGuide();
+    if (index < state_.CharCount)
+        beginChar(index + 1);
+    else
+        EndExercise();
+}
+
+void TypingExercise::unmarkCurrent()
+{
+    const int index = state_.CurrentIndex;
+    view_.showEnterTag(0);
+    text_.lblTyping(index).cursor = false;
+    view_.typingCellsChanged(index, index);
+    view_.clearKeyOutlineFor(state_.ExpectedChar);
+}
+
+void TypingExercise::EndExercise()
+{
+    Timer1.stop();
+    const SummaryMessage summary = SummaryFor(state_, locale_);
+    messages_.show(summary.text, summary.title, summary.style);
+    view_.resetShiftOutlines();
+    view_.setExerciseLocked(false);
+}
+
+void TypingExercise::Timer1_Timer()
+{
+    // The clock, the speed gauge and the cursor blink are driven from here.
+}

@@ -1,0 +1,29 @@
+#pragma once
+#include "exercise/ExerciseView.h"
+#include <vector>
+
+// Keeps what the exercise last showed, as the window would.
+class RecordingView final : public ExerciseView {
+public:
+    void setRightCaption(const QString& caption) override { lblRight = caption; }
+    void setWrongCaption(const QString& caption) override { lblWrong = caption; }
+    void setClockCaption(const QString& caption) override { Label1 = caption; }
+    void setProgressWidth(int twips) override { progress.push_back(twips); }
+    void setSpeedWidth(int twips) override { speed = twips; }
+    void showEnterTag(int index) override { enterTag = index; }
+    void textReplaced() override { ++layouts; }
+    void typingCellsChanged(int, int) override { ++cellRepaints; }
+    void setLoadButtonsEnabled(bool enabled) override { loadButtons = enabled; }
+    void setExerciseLocked(bool isLocked) override { locked = isLocked; }
+    void focusText() override {}
+    void outlineKeyFor(int charCode) override { outlined = charCode; }
+    void clearKeyOutlineFor(int) override { outlined = 0; }
+    void pushKeyCapFor(int charCode) override { pushed.push_back(charCode); }
+    void resetShiftOutlines() override { ++shiftResets; }
+
+    QString lblRight = "0", lblWrong = "0", Label1 = "0:0:0";
+    std::vector<int> progress;
+    std::vector<int> pushed;
+    int speed = 0, enterTag = 0, layouts = 0, cellRepaints = 0, outlined = 0, shiftResets = 0;
+    bool loadButtons = true, locked = false;
+};
