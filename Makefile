@@ -16,7 +16,7 @@ test: build
 bench: deps
 	cmake -S . -B $(BENCHDIR) -G Ninja -DCMAKE_BUILD_TYPE=Release -DKELMORA_BENCH=ON
 	cmake --build $(BENCHDIR) -j $(JOBS) --target kelmora_bench
-	QT_QPA_PLATFORM=offscreen ./$(BENCHDIR)/bench/kelmora_bench
+	QT_QPA_PLATFORM=offscreen ./$(BENCHDIR)/bench/kelmora_bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
 
 build: deps
 	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo

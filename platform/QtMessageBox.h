@@ -6,7 +6,8 @@ class QWidget;
 
 class QtMessageBox final : public MessageBoxService {
 public:
-    explicit QtMessageBox(QWidget* parent) : parent_(parent) {}
+    explicit QtMessageBox(QWidget* parent = nullptr) : parent_(parent) {}
+    void setParentWindow(QWidget* parent) { parent_ = parent; }
     void show(const QString& text, const QString& title, MessageStyle style) override;
 
 private:

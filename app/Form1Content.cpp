@@ -1,0 +1,91 @@
+// The handlers that load practice text into the window: built-in lessons, passages and
+// warm-ups, and text files.
+#include "app/Form1.h"
+#include "content/LessonCatalogue.h"
+#include "content/PassageCatalogue.h"
+#include "content/TextFileReader.h"
+#include "content/WarmUpSets.h"
+#include "content/WindowCaption.h"
+#include "dialogs/frmOpen.h"
+#include "platform/MessageBoxService.h"
+#include <QMenu>
+#include <QPushButton>
+
+void Form1::LoadLessonMenu()
+{
+    QMenu* lessons = menu(QStringLiteral("mnuB"));
+    for (int i = 1; i <= LessonCount; ++i) {
+        QAction* item = lessons->addAction(LessonCaption(i));
+        item->setObjectName(QStringLiteral("mnuBase_%1").arg(i));
+        connect(item, &QAction::triggered, this, [this, i] { mnuBase_Click(i); });
+    }
+}
+
+void Form1::LoadPassageMenu()
+{
+    QMenu* passages = menu(QStringLiteral("mnuC"));
+    for (int i = 1; i <= PassageCount; ++i) {
+        QAction* item = passages->addAction(PassageCaption(i));
+        item->setObjectName(QStringLiteral("mnuClass_%1").arg(i));
+        connect(item, &QAction::triggered, this, [this, i] { mnuClass_Click(i); });
+    }
+}
+
+void Form1::LoadWarmUpMenu()
+{
+    QMenu* warmUps = menu(QStringLiteral("mnuCR"));
+    for (int set = 0; set < WarmUpSetCount; ++set) {
+        QAction* item = warmUps->addAction(WarmUpMenuCaption(set));
+        item->setObjectName(WarmUpMenuName(set));
+        connect(item, &QAction::triggered, this, [this, set] { mnuCR_Click(set); });
+    }
+}
+
+void Form1::loadBuiltIn(const QString& caption, const QString& text)
+{
+    exercise_.stopClock();
+    setWindowTitle(caption);
+    LayoutText({text});
+}
+
+void Form1::mnuBase_Click(int index)
+{
+    loadBuiltIn(CaptionForMenuItem(LessonCaption(index)), LessonText(index));
+}
+
+void Form1::mnuClass_Click(int index)
+{
+    loadBuiltIn(CaptionForMenuItem(PassageCaption(index)), PassageText(index));
+}
+
+void Form1::mnuCR_Click(int set)
+{
+    exercise_.stopClock();
+    setWindowTitle(CaptionForWarmUp(WarmUpCaptionSuffix(set)));
+    LayoutText(WarmUpLines(set));
+}
+
+void Form1::mnuOpen_Click()
+{
+    if (chooseFile_) {
+        chooseFile_(TextFilePath);
+    } else {
+        frmOpen chooser(TextFilePath, messages_, this);
+        chooser.exec();
+    }
+    // No file chosen yet: nothing can be practised until a text is loaded.
+    if (TextFilePath.trimmed().isEmpty()) {
+        cmdStart_->setEnabled(false);
+        return;
+    }
+    const TextFileLoad load = ReadTextFile(TextFilePath);
+    if (load.status == TextFileLoad::Status::NotFound) {
+        messages_.show(QStringLiteral("找不到打字用的文字檔…\r\n請將編好的文字檔放置在程式目錄中。"), QStringLiteral("英打練習"),
+                       MessageStyle::Exclamation);
+        return;
+    }
+    if (load.status != TextFileLoad::Status::Loaded)
+        return; // other failures leave the earlier text as it was, without a message
+    setWindowTitle(CaptionForFile(load.fileName));
+    LayoutText(load.lines);
+}

@@ -1,0 +1,21 @@
+#include "app/AppSetup.h"
+#include "app/Form1.h"
+#include "platform/QtMessageBox.h"
+#include "platform/SteadyClock.h"
+#include <QApplication>
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Kelmora"));
+    InstallFontSubstitutes();
+    InstallTranslations(app);
+
+    SteadyClock clock;
+    QtMessageBox messages;
+    Form1 window({messages, clock});
+    messages.setParentWindow(&window);
+    QObject::connect(&window, &Form1::programEnded, &app, [] { QCoreApplication::exit(0); });
+    window.show();
+    return QApplication::exec();
+}

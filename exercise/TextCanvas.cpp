@@ -1,0 +1,128 @@
+#include "exercise/TextCanvas.h"
+#include "exercise/PracticeText.h"
+#include "platform/BgrColor.h"
+#include <QLabel>
+#include <QPaintEvent>
+#include <QPainter>
+#include <algorithm>
+
+using namespace TextGeometry;
+
+namespace {
+// Colours of the text window (lowest byte red).
+constexpr unsigned ModelCellBack = 8421504;    // grey, like the window behind it
+constexpr unsigned ModelCellText = 16777215;   // white
+constexpr unsigned TypingCellBack = 16777152;  // pale cyan
+constexpr unsigned TypingCellText = 0;
+constexpr unsigned CursorBack = 33023;         // orange
+constexpr unsigned HeadingBack = 12648384;     // pale green
+constexpr unsigned EnterTagBack = 12632319;    // pink
+
+constexpr int HeadingWidth = 942;
+constexpr QSize EnterTagSize{29, 17};
+constexpr int DesignWidth = 957;
+constexpr int DesignHeight = 116;
+
+bool IsShown(char16_t ch) { return ch >= 0x20 && ch != 0x7F; }
+} // namespace
+
+TextCanvas::TextCanvas(const PracticeText& text, QWidget* parent)
+    : QWidget(parent), text_(text), cellFont_(QStringLiteral("標楷體")),
+      headingFont_(QStringLiteral("新細明體")), lblEtr_(new QLabel(QStringLiteral("Enter"), this))
+{
+    setObjectName(QStringLiteral("picWd"));
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setFocusPolicy(Qt::StrongFocus);
+    resize(DesignWidth, DesignHeight);
+    cellFont_.setPointSizeF(16);
+    headingFont_.setPointSizeF(12);
+
+    lblEtr_->setObjectName(QStringLiteral("lblEtr"));
+    lblEtr_->setAutoFillBackground(true);
+    QPalette palette = lblEtr_->palette();
+    palette.setColor(QPalette::Window, BgrColor(EnterTagBack));
+    palette.setColor(QPalette::WindowText, Qt::black);
+    lblEtr_->setPalette(palette);
+    lblEtr_->resize(EnterTagSize);
+    lblEtr_->hide();
+}
+
+QRect TextCanvas::titleCellRect(int index) const
+{
+    const TitleCell& cell = text_.lblTitle(index);
+    return {cell.left, cell.top, CellWidth, CellHeight};
+}
+
+QRect TextCanvas::typingCellRect(int index) const
+{
+    return titleCellRect(index).translated(0, TypingCellOffset);
+}
+
+void TextCanvas::textReplaced()
+{
+    lblEtr_->hide();
+    resize(width(), text_.height());
+    update();
+}
+
+void TextCanvas::typingCellsChanged(int first, int last)
+{
+    if (first == last) {
+        update(typingCellRect(first));
+        return;
+    }
+    const int top = typingCellRect(first).top();
+    update(0, top, width(), typingCellRect(last).bottom() + 1 - top);
+}
+
+void TextCanvas::showEnterTag(int index)
+{
+    if (index <= 0) {
+        lblEtr_->hide();
+        return;
+    }
+    lblEtr_->move(typingCellRect(index).topLeft());
+    lblEtr_->show();
+    lblEtr_->raise();
+}
+
+void TextCanvas::paintEvent(QPaintEvent* event)
+{
+    const QRect exposed = event->rect();
+    QPainter painter(this);
+    painter.fillRect(exposed, BgrColor(ModelCellBack));
+
+    painter.setFont(headingFont_);
+    painter.setPen(Qt::black);
+    for (const SubTitle& heading : text_.subTitles()) {
+        const QRect box(RowLeft, heading.top, HeadingWidth, CellHeight);
+        if (!box.intersects(exposed))
+            continue;
+        painter.fillRect(box, BgrColor(HeadingBack));
+        painter.drawText(box, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, heading.caption);
+    }
+
+    // Cells are in row order: skip to the first row that reaches into the exposed area.
+    const auto& titles = text_.titles();
+    const auto first = std::partition_point(titles.begin(), titles.end(), [&](const TitleCell& cell) {
+        return cell.top + TypingCellOffset + CellHeight <= exposed.top();
+    });
+    painter.setFont(cellFont_);
+    for (auto it = first; it != titles.end() && it->top <= exposed.bottom(); ++it) {
+        const int index = static_cast<int>(it - titles.begin()) + 1;
+        const QRect model(it->left, it->top, CellWidth, CellHeight);
+        if (model.intersects(exposed) && !it->isRowEnd()) {
+            painter.setPen(BgrColor(ModelCellText));
+            painter.drawText(model, Qt::AlignCenter, QString(QChar(it->ch)));
+        }
+        const TypingCell& typing = text_.lblTyping(index);
+        const QRect below = model.translated(0, TypingCellOffset);
+        if (!typing.visible || !below.intersects(exposed))
+            continue;
+        painter.fillRect(below, BgrColor(typing.cursor ? CursorBack : TypingCellBack));
+        if (IsShown(typing.typed)) {
+            painter.setPen(BgrColor(TypingCellText));
+            painter.drawText(below, Qt::AlignCenter, QString(QChar(typing.typed)));
+        }
+    }
+}
