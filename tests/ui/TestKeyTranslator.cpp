@@ -1,0 +1,96 @@
+#include "platform/KeySink.h"
+#include "platform/KeyTranslator.h"
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QWindow>
+#include <gtest/gtest.h>
+
+namespace {
+class RecordingSink final : public KeySink {
+public:
+    void keyDown(int vk, int shift) override { log << QStringLiteral("down %1/%2").arg(vk).arg(shift); }
+    void keyPress(int code) override
+    {
+        log << QStringLiteral("press %1").arg(code);
+        if (finishOnPress)
+            captured = false; // the exercise ended on this key
+    }
+    void keyUp(int vk, int shift) override { log << QStringLiteral("up %1/%2").arg(vk).arg(shift); }
+    bool keysCaptured() const override { return captured; }
+
+    QStringList log;
+    bool captured = false;
+    bool finishOnPress = false;
+};
+
+// Counts the keys that get past the translator, as the focused control would see them.
+class ProbeWindow final : public QWindow {
+public:
+    int reached = 0;
+
+protected:
+    void keyPressEvent(QKeyEvent*) override { ++reached; }
+};
+
+class KeyTranslatorTest : public testing::Test {
+protected:
+    // True when the key went on past the window.
+    bool send(QEvent::Type type, int key, Qt::KeyboardModifiers modifiers, const QString& text)
+    {
+        QKeyEvent event(type, key, modifiers, text);
+        const int before = window.reached;
+        QCoreApplication::sendEvent(&window, &event);
+        return window.reached != before;
+    }
+    bool press(int key, Qt::KeyboardModifiers modifiers = {}, const QString& text = {})
+    {
+        return send(QEvent::KeyPress, key, modifiers, text);
+    }
+    QStringList take() { return std::exchange(sink.log, {}); }
+
+    ProbeWindow window;
+    RecordingSink sink;
+    KeyTranslator translator{&window, sink};
+};
+} // namespace
+
+TEST_F(KeyTranslatorTest, KeysArriveAsWindowsCodesAndCharacters)
+{
+    press(Qt::Key_Colon, Qt::ShiftModifier, ":");
+    // Shift is often released first: the release carries the unshifted key, same code.
+    send(QEvent::KeyRelease, Qt::Key_Semicolon, {}, ";");
+    EXPECT_EQ(take(), QStringList({"down 186/1", "press 58", "up 186/0"}));
+
+    press(Qt::Key_Exclam, Qt::ShiftModifier, "!");
+    press(Qt::Key_AsciiTilde, Qt::ShiftModifier, "~");
+    press(Qt::Key_QuoteDbl, Qt::ShiftModifier, "\"");
+    press(Qt::Key_A, Qt::ShiftModifier, "A");
+    EXPECT_EQ(take(), QStringList({"down 49/1", "press 33", "down 192/1", "press 126", "down 222/1", "press 34",
+                                   "down 65/1", "press 65"}));
+
+    press(Qt::Key_Return, {}, "\r");
+    press(Qt::Key_Backspace, {}, "\b");
+    press(Qt::Key_Escape, {}, "\x1b");
+    press(Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_EQ(take(), QStringList({"down 13/0", "press 13", "down 8/0", "press 8", "down 27/0", "press 27",
+                                   "down 9/1", "press 9"}));
+
+    // Shift's own press already counts as Shift held; Alt combinations type nothing.
+    press(Qt::Key_Shift);
+    send(QEvent::KeyRelease, Qt::Key_Shift, Qt::ShiftModifier, {});
+    press(Qt::Key_F, Qt::AltModifier, "f");
+    EXPECT_EQ(take(), QStringList({"down 16/1", "up 16/0", "down 70/0"}));
+}
+
+TEST_F(KeyTranslatorTest, DuringAnExerciseKeysStopAtTheWindow)
+{
+    EXPECT_TRUE(press(Qt::Key_Tab, {}, "\t")) << "idle: keys go on to the focused control";
+    sink.captured = true;
+    EXPECT_FALSE(press(Qt::Key_Tab, {}, "\t"));
+    EXPECT_FALSE(press(Qt::Key_Space, {}, " "));
+    EXPECT_TRUE(press(Qt::Key_F, Qt::AltModifier, "f")) << "menu access keys still reach the menu bar";
+
+    sink.finishOnPress = true;
+    EXPECT_FALSE(press(Qt::Key_Z, {}, "z")) << "the key that ends the exercise belongs to it";
+    EXPECT_TRUE(press(Qt::Key_Space, {}, " "));
+}
