@@ -6,26 +6,26 @@
 
 using namespace MainWindowLayout;
 
-QFont FontFor(const FontSpec& spec, const QFont& inherited)
+QFont FontFor(const FontSpec& face, const QFont& inherited)
 {
-    if (!spec.family)
+    if (!face.family)
         return inherited;
-    QFont font(QString::fromUtf16(spec.family));
-    font.setPointSizeF(spec.points);
-    font.setBold(spec.bold);
+    QFont font(QString::fromUtf16(face.family));
+    font.setPointSizeF(face.points);
+    font.setBold(face.bold);
     return font;
 }
 
 namespace {
-QWidget* Create(const ControlSpec& spec, QWidget* parent)
+QWidget* Create(const ControlSpec& row, QWidget* parent)
 {
-    const QString caption = QString::fromUtf16(spec.caption);
-    switch (spec.kind) {
+    const QString caption = QString::fromUtf16(row.caption);
+    switch (row.kind) {
     case Kind::Button:
         return new QPushButton(caption, parent);
     case Kind::Label: {
         auto* label = new QLabel(caption, parent);
-        label->setAlignment((spec.align == Align::Center ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop);
+        label->setAlignment((row.align == Align::Center ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop);
         return label;
     }
     case Kind::Box: {
@@ -42,22 +42,22 @@ QWidget* Create(const ControlSpec& spec, QWidget* parent)
 
 void BuildControls(QWidget* client)
 {
-    for (const ControlSpec& spec : Controls) {
-        QWidget* parent = spec.parent ? client->findChild<QWidget*>(QLatin1String(spec.parent)) : client;
-        QWidget* control = Create(spec, parent);
-        control->setObjectName(QLatin1String(spec.name));
-        control->setFont(FontFor(spec.font, parent->font()));
+    for (const ControlSpec& row : Controls) {
+        QWidget* parent = row.parent ? client->findChild<QWidget*>(QLatin1String(row.parent)) : client;
+        QWidget* control = Create(row, parent);
+        control->setObjectName(QLatin1String(row.name));
+        control->setFont(FontFor(row.font, parent->font()));
         QPalette palette = control->palette();
-        if (spec.back != NoColor) {
+        if (row.back != NoColor) {
             control->setAutoFillBackground(true);
-            palette.setColor(QPalette::Window, BgrColor(spec.back));
+            palette.setColor(QPalette::Window, BgrColor(row.back));
         }
-        if (spec.fore != NoColor)
-            palette.setColor(QPalette::WindowText, BgrColor(spec.fore));
+        if (row.fore != NoColor)
+            palette.setColor(QPalette::WindowText, BgrColor(row.fore));
         control->setPalette(palette);
-        control->setGeometry(spec.left, spec.top, spec.width, spec.height);
-        if (spec.width == 0)
+        control->setGeometry(row.left, row.top, row.width, row.height);
+        if (row.width == 0)
             control->adjustSize();
-        control->setVisible(spec.visible);
+        control->setVisible(row.visible);
     }
 }

@@ -4,7 +4,7 @@
 
 class QWidget;
 
-QFont FontFor(const MainWindowLayout::FontSpec& spec, const QFont& inherited);
+QFont FontFor(const MainWindowLayout::FontSpec& face, const QFont& inherited);
 
 // Creates the window's fixed controls from the design table; each is found by its name.
 void BuildControls(QWidget* client);

@@ -71,18 +71,18 @@ QMenu* Form1::menu(const QString& name) const
 void Form1::buildMenus()
 {
     QHash<QString, QMenu*> menus;
-    for (const auto& spec : MainMenus::Menus) {
-        QMenu* menu = menuBar()->addMenu(QString::fromUtf16(spec.caption));
-        menu->setObjectName(QLatin1String(spec.name));
-        menu->menuAction()->setObjectName(QLatin1String(spec.name));
-        menus.insert(QLatin1String(spec.name), menu);
+    for (const auto& row : MainMenus::Menus) {
+        QMenu* menu = menuBar()->addMenu(QString::fromUtf16(row.caption));
+        menu->setObjectName(QLatin1String(row.name));
+        menu->menuAction()->setObjectName(QLatin1String(row.name));
+        menus.insert(QLatin1String(row.name), menu);
     }
-    for (const auto& spec : MainMenus::Items) {
-        QMenu* menu = menus.value(QLatin1String(spec.menu));
-        QAction* item = spec.caption ? menu->addAction(QString::fromUtf16(spec.caption)) : menu->addSeparator();
-        item->setObjectName(QLatin1String(spec.name));
-        if (spec.shortcut)
-            item->setShortcut(QKeySequence(QLatin1String(spec.shortcut)));
+    for (const auto& row : MainMenus::Items) {
+        QMenu* menu = menus.value(QLatin1String(row.menu));
+        QAction* item = row.caption ? menu->addAction(QString::fromUtf16(row.caption)) : menu->addSeparator();
+        item->setObjectName(QLatin1String(row.name));
+        if (row.shortcut)
+            item->setShortcut(QKeySequence(QLatin1String(row.shortcut)));
     }
 }
 

@@ -66,9 +66,11 @@ TEST(LayoutText, WordsBreakAtTheLastSpaceThatFits)
     EXPECT_EQ(text.lblTitle(54).ch, u'd');
     EXPECT_EQ(text.lblTitle(56).top, 52);
     EXPECT_EQ(text.lblTitle(56).left, 4);
-    for (int i = 1; i < text.CharCount(); ++i)
-        if (text.lblTitle(i).ch == u' ')
+    for (int i = 1; i < text.CharCount(); ++i) {
+        if (text.lblTitle(i).ch == u' ') {
             EXPECT_EQ(text.lblTitle(i + 1).top, text.lblTitle(i).top) << "a space is never typed at a row end";
+        }
+    }
 }
 
 TEST(LayoutText, OuterSpacesVanishInnerRunsStay)
