@@ -61,7 +61,12 @@ Form1::Form1(const Services& services, QWidget* parent)
     keys_ = new KeyTranslator(windowHandle(), *this);
 }
 
-Form1::~Form1() = default;
+Form1::~Form1()
+{
+    // The canvas and the key translator refer to the exercise, which goes before the widgets.
+    delete keys_;
+    delete takeCentralWidget();
+}
 
 QMenu* Form1::menu(const QString& name) const
 {

@@ -11,6 +11,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScrollBar>
 #include <QSortFilterProxyModel>
 #include <QStorageInfo>
 #include <QTimer>
@@ -222,13 +223,17 @@ void frmOpen::buildControls()
     connect(File1->selectionModel(), &QItemSelectionModel::selectionChanged, this, &frmOpen::File1_Click);
     connect(File1, &QListView::doubleClicked, this, &frmOpen::File1_DblClick);
     connect(txtFileName, &QLineEdit::textChanged, this, &frmOpen::txtFileName_Change);
-    // The folders around the current one arrive later and push it out of view. The model sorts
-    // them only after announcing the load, so scroll once that has run.
-    connect(dirModel_, &QFileSystemModel::directoryLoaded, this, [this](const QString& loaded) {
-        const QString inside = loaded.endsWith(QLatin1Char('/')) ? loaded : loaded + QLatin1Char('/');
-        if (folder_ == loaded || folder_.startsWith(inside))
+    // The folders around the current one arrive and are sorted later, pushing it out of view:
+    // follow it until the user scrolls the list.
+    connect(dirFilter_, &QAbstractItemModel::layoutChanged, this, [this] {
+        if (followCurrent_)
+            Dir1->scrollTo(Dir1->currentIndex());
+    });
+    connect(dirFilter_, &QAbstractItemModel::rowsInserted, this, [this] {
+        if (followCurrent_)
             QTimer::singleShot(0, this, [this] { Dir1->scrollTo(Dir1->currentIndex()); });
     });
+    connect(Dir1->verticalScrollBar(), &QAbstractSlider::actionTriggered, this, [this] { followCurrent_ = false; });
 }
 
 void frmOpen::fillDrives(const QString& startRoot)

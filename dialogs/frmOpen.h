@@ -44,6 +44,7 @@ private:
     QString volumeRoot_;
     QString folder_;       // the folder list's path; clicked files are taken from it
     bool moving_ = false;  // the code itself is moving the folder list
+    bool followCurrent_ = true;  // keep the current folder in view until the user scrolls
 
     QFileSystemModel* dirModel_ = nullptr;
     QSortFilterProxyModel* dirFilter_ = nullptr;  // limits the tree to one volume
