@@ -5,7 +5,7 @@ PACKAGES  := $(shell grep -v -E '^\s*(\#|$$)' debian-packages.txt)
 SUDO      := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 JOBS      ?= $(shell nproc)
 
-.PHONY: run test bench build deps clean
+.PHONY: run test bench sanitize build deps clean
 
 run: build
 	./$(BUILD)/kelmora
@@ -17,6 +17,12 @@ bench: deps
 	cmake -S . -B $(BENCHDIR) -G Ninja -DCMAKE_BUILD_TYPE=Release -DKELMORA_BENCH=ON
 	cmake --build $(BENCHDIR) -j $(JOBS) --target kelmora_bench
 	QT_QPA_PLATFORM=offscreen ./$(BENCHDIR)/bench/kelmora_bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
+
+# Every test again under AddressSanitizer and UndefinedBehaviorSanitizer (slower; not part of CI).
+sanitize: deps
+	cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DKELMORA_SANITIZE=ON
+	cmake --build build-asan -j $(JOBS)
+	cd build-asan && ASAN_OPTIONS=detect_leaks=0 QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
 build: deps
 	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
@@ -34,4 +40,4 @@ deps:
 	fi
 
 clean:
-	rm -rf $(BUILD) $(BENCHDIR)
+	rm -rf $(BUILD) $(BENCHDIR) build-asan
