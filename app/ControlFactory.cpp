@@ -21,8 +21,11 @@ QWidget* Create(const ControlSpec& row, QWidget* parent)
 {
     const QString caption = QString::fromUtf16(row.caption);
     switch (row.kind) {
-    case Kind::Button:
-        return new QPushButton(caption, parent);
+    case Kind::Button: {
+        auto* button = new QPushButton(caption, parent);
+        button->setAutoDefault(true); // Enter presses the focused button, as Space does
+        return button;
+    }
     case Kind::Label: {
         auto* label = new QLabel(caption, parent);
         label->setAlignment((row.align == Align::Center ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop);

@@ -9,10 +9,10 @@ public:
     void setWrongCaption(const QString& caption) override { lblWrong = caption; }
     void setClockCaption(const QString& caption) override { Label1 = caption; }
     void setProgressWidth(int twips) override { progress.push_back(twips); }
-    void setSpeedWidth(int twips) override { speed = twips; }
+    void setSpeedWidth(int) override {}
     void showEnterTag(int index) override { enterTag = index; }
-    void textReplaced() override { ++layouts; }
-    void typingCellsChanged(int, int) override { ++cellRepaints; }
+    void textReplaced() override {}
+    void typingCellsChanged(int, int) override {}
     void setLoadButtonsEnabled(bool enabled) override { loadButtons = enabled; }
     void setExerciseLocked(bool isLocked) override { locked = isLocked; }
     void focusText() override {}
@@ -24,6 +24,6 @@ public:
     QString lblRight = "0", lblWrong = "0", Label1 = "0:0:0";
     std::vector<int> progress;
     std::vector<int> pushed;
-    int speed = 0, enterTag = 0, layouts = 0, cellRepaints = 0, outlined = 0, shiftResets = 0;
+    int enterTag = 0, outlined = 0, shiftResets = 0;
     bool loadButtons = true, locked = false;
 };
