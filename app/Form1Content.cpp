@@ -11,24 +11,29 @@
 #include <QMenu>
 #include <QPushButton>
 
+namespace {
+// Items 1..count under the menu, named like a control array (mnuBase_1, mnuBase_2, ...).
+template <typename Handler>
+void FillMenu(QMenu* menu, const QString& itemName, int count, QString (*caption)(int), Handler chosen)
+{
+    for (int i = 1; i <= count; ++i) {
+        QAction* item = menu->addAction(caption(i));
+        item->setObjectName(itemName + u'_' + QString::number(i));
+        QObject::connect(item, &QAction::triggered, menu, [chosen, i] { chosen(i); });
+    }
+}
+} // namespace
+
 void Form1::LoadLessonMenu()
 {
-    QMenu* lessons = menu(QStringLiteral("mnuB"));
-    for (int i = 1; i <= LessonCount; ++i) {
-        QAction* item = lessons->addAction(LessonCaption(i));
-        item->setObjectName(QStringLiteral("mnuBase_%1").arg(i));
-        connect(item, &QAction::triggered, this, [this, i] { mnuBase_Click(i); });
-    }
+    FillMenu(menu(QStringLiteral("mnuB")), QStringLiteral("mnuBase"), LessonCount, &LessonCaption,
+             [this](int i) { mnuBase_Click(i); });
 }
 
 void Form1::LoadPassageMenu()
 {
-    QMenu* passages = menu(QStringLiteral("mnuC"));
-    for (int i = 1; i <= PassageCount; ++i) {
-        QAction* item = passages->addAction(PassageCaption(i));
-        item->setObjectName(QStringLiteral("mnuClass_%1").arg(i));
-        connect(item, &QAction::triggered, this, [this, i] { mnuClass_Click(i); });
-    }
+    FillMenu(menu(QStringLiteral("mnuC")), QStringLiteral("mnuClass"), PassageCount, &PassageCaption,
+             [this](int i) { mnuClass_Click(i); });
 }
 
 void Form1::LoadWarmUpMenu()

@@ -16,9 +16,9 @@ TypingExercise::TypingExercise(ExerciseView& view, MessageBoxService& messages, 
     QObject::connect(&Timer1, &QTimer::timeout, [this] { Timer1_Timer(); });
 }
 
-void TypingExercise::ResetAfterLoad()
+// What both a new text and a new run begin with: empty counters, clock and gauges.
+void TypingExercise::clearCounters()
 {
-    view_.setLoadButtonsEnabled(false);
     view_.setClockCaption(QString());
     view_.setRightCaption(QString());
     view_.setWrongCaption(QString());
@@ -27,6 +27,12 @@ void TypingExercise::ResetAfterLoad()
     state_.TypedChar = 0;
     state_.RightCount = 0;
     state_.WrongCount = 0;
+}
+
+void TypingExercise::ResetAfterLoad()
+{
+    view_.setLoadButtonsEnabled(false);
+    clearCounters();
 }
 
 void TypingExercise::LayoutText(const QStringList& lines)
@@ -56,14 +62,7 @@ void TypingExercise::cmdStart_Click()
 void TypingExercise::PrepareExercise()
 {
     view_.setExerciseLocked(true);
-    view_.setClockCaption(QString());
-    view_.setRightCaption(QString());
-    view_.setWrongCaption(QString());
-    view_.setProgressWidth(0);
-    view_.setSpeedWidth(0);
-    state_.TypedChar = 0;
-    state_.RightCount = 0;
-    state_.WrongCount = 0;
+    clearCounters();
 }
 
 void TypingExercise::RunExercise()

@@ -34,6 +34,7 @@ public:
     void setLocale(const QLocale& locale) { locale_ = locale; }
 
 private:
+    void clearCounters();
     void ResetAfterLoad();
     void RunExercise();
     void PrepareExercise();
