@@ -2,6 +2,7 @@
 #include "app/ControlFactory.h"
 #include "app/MainMenus.h"
 #include "app/MainWindowLayout.h"
+#include "exercise/Gauge.h"
 #include "exercise/TextCanvas.h"
 #include "exercise/TextWindow.h"
 #include "platform/BgrColor.h"
@@ -15,8 +16,6 @@
 #include <QWindow>
 
 namespace {
-constexpr int TwipsPerPixel = 15;
-
 // Controls locked while an exercise runs, so nothing can start another load.
 constexpr std::array LockedDuringExercise{"cmdStart", "cmdEnd", "mnuOpen", "mnuB", "mnuC", "mnuCR", "mnuE", "frmKeySet"};
 } // namespace
@@ -124,7 +123,7 @@ void Form1::setClockCaption(const QString& caption)
 
 void Form1::setProgressWidth(int twips)
 {
-    shpPro_->resize((twips + TwipsPerPixel / 2) / TwipsPerPixel, shpPro_->height());
+    shpPro_->resize(GaugePixels(twips, shpPro_->parentWidget()->contentsRect().width()), shpPro_->height());
 }
 
 void Form1::setSpeedWidth(int /*twips*/)

@@ -41,7 +41,7 @@ inline constexpr std::array Controls{
     ControlSpec{"cmdStart", Kind::Button, nullptr, 912, 64, 69, 41, u"開 始", ButtonFont, NoColor, NoColor, Align::Center, true},
     ControlSpec{"cmdEnd", Kind::Button, nullptr, 832, 64, 69, 41, u"離 開", ButtonFont, NoColor, NoColor, Align::Center, true},
     ControlSpec{"Picture1_0", Kind::Box, nullptr, 12, 4, 267, 21, u"", Inherit, 16777215, NoColor, Align::Left, true},
-    ControlSpec{"shpPro", Kind::Bar, "Picture1_0", 0, 0, 0, 17, u"", Inherit, 16711680, NoColor, Align::Left, true},
+    ControlSpec{"shpPro", Kind::Bar, "Picture1_0", 1, 1, 0, 17, u"", Inherit, 16711680, NoColor, Align::Left, true},
     ControlSpec{"Label4_0", Kind::Label, nullptr, 8, 28, 0, 13, u"0%", Inherit, NoColor, NoColor, Align::Left, true},
     ControlSpec{"Label4_2", Kind::Label, nullptr, 140, 28, 0, 13, u"50%", Inherit, NoColor, NoColor, Align::Left, true},
     ControlSpec{"Label4_1", Kind::Label, nullptr, 264, 28, 0, 13, u"100%", Inherit, NoColor, NoColor, Align::Left, true},

@@ -1,11 +1,11 @@
 #include "exercise/TypingExercise.h"
 #include "exercise/ExerciseView.h"
+#include "exercise/Gauge.h"
 #include "exercise/Summary.h"
 #include "platform/Clock.h"
 #include "platform/MessageBoxService.h"
 
 namespace {
-constexpr int ProgressFullWidth = 4000;   // twips: the progress box's inner width
 constexpr int ClockIntervalMs = 500;
 }
 
@@ -37,6 +37,10 @@ void TypingExercise::ResetAfterLoad()
 
 void TypingExercise::LayoutText(const QStringList& lines)
 {
+    if (running()) { // loaders are locked out during a run; never leave one pointing past its text
+        Timer1.stop();
+        view_.setExerciseLocked(false);
+    }
     ResetAfterLoad();
     text_ = ::LayoutText(lines);
     state_.CharCount = text_.CharCount();
@@ -136,7 +140,7 @@ void TypingExercise::judge()
 
     ++state_.RightCount;
     view_.setRightCaption(QString::number(state_.RightCount));
-    view_.setProgressWidth(static_cast<int>(qint64(state_.RightCount) * ProgressFullWidth / state_.CharCount));
+    view_.setProgressWidth(static_cast<int>(qint64(state_.RightCount) * GaugeFullTwips / state_.CharCount));
     unmarkCurrent();
     view_.showShiftGuide();
     if (index < state_.CharCount)

@@ -4,6 +4,7 @@
 #include "doubles/FakeMessageBox.h"
 #include <QApplication>
 #include <QDir>
+#include <QFrame>
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
@@ -188,4 +189,16 @@ TEST_F(Form1Test, OpeningTextFiles)
     trigger("mnuOpen");
     EXPECT_EQ(form.exercise().state().CharCount, 3);
     EXPECT_TRUE(control("cmdStart")->isEnabled());
+}
+
+TEST_F(Form1Test, TheProgressBarFillsItsBoxAtTheLastCharacter)
+{
+    form.LayoutText({"abc"});
+    QTest::mouseClick(control("cmdStart"), Qt::LeftButton);
+    typeKeys("ab");
+    const int inner = qobject_cast<QFrame*>(control("Picture1_0"))->contentsRect().width();
+    EXPECT_EQ(control("shpPro")->width(), (2666 * inner + 2000) / 4000);
+    typeKeys("c");
+    EXPECT_EQ(control("shpPro")->width(), inner);
+    EXPECT_EQ(messages.calls.back().text, "恭喜您打完本段文字!!");
 }
