@@ -61,21 +61,3 @@ TEST(WarmUpSets, LinesHaveTheirLengthsAndOnlyHeadingsHoldChinese)
     }
     EXPECT_TRUE(WarmUpLines(3).isEmpty());
 }
-
-TEST(WarmUpSets, AddressesHaveTheirShapes)
-{
-    EXPECT_EQ(WarmUpLines(1)[5], WarmUpLines(0)[9]);
-
-    const QStringList alphabet = WarmUpLines(1);
-    EXPECT_TRUE(Matches("^[a-z]{2}\\d{6}@[a-z]{5}\\.[a-z]+$", alphabet[8]));
-    EXPECT_TRUE(Matches("^[a-zA-Z0-9]*(-[a-zA-Z0-9]*_|_[a-zA-Z0-9]*-)[a-zA-Z0-9]*@", alphabet[9]));
-    EXPECT_TRUE(Matches("^[a-z]{3}\\d{4}@", alphabet[10]));
-
-    const QStringList mail = WarmUpLines(2);
-    const QString domain = mail[1].section(u' ', 0, 0);
-    EXPECT_EQ(mail[1], domain + u' ' + domain);
-    for (int i = 2; i < mail.size(); ++i) {
-        EXPECT_TRUE(mail[i].endsWith(domain));
-        EXPECT_TRUE(Matches("^[a-z]+\\d{2,10}@", mail[i])) << mail[i].toStdString();
-    }
-}

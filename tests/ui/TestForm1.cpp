@@ -100,20 +100,8 @@ TEST_F(Form1Test, TypingThroughTheWindowsKeys)
 
     QTest::keyClick(form.windowHandle(), Qt::Key_Return);
     EXPECT_TRUE(form.exercise().running()) << "Enter on the focused Start begins again";
-}
-
-TEST_F(Form1Test, TheInterruptMenuItemAndEnterAtARowEnd)
-{
-    form.LayoutText({"ab", "c"});
-    QTest::mouseClick(control("cmdStart"), Qt::LeftButton);
-    typeKeys("ab");
-    EXPECT_TRUE(control("lblEtr")->isVisible());
-    QTest::keyClick(form.windowHandle(), Qt::Key_Return);
-    EXPECT_FALSE(control("lblEtr")->isVisible());
-    EXPECT_EQ(text("lblRight"), "3");
     trigger("mnuEsc");
     EXPECT_FALSE(form.exercise().running());
-    EXPECT_EQ(messages.calls.back().text, "您中斷了打字練習!!");
 }
 
 TEST_F(Form1Test, EveryExitEndsTheProgramAtOnce)
@@ -191,11 +179,15 @@ TEST_F(Form1Test, OpeningTextFiles)
     EXPECT_TRUE(control("cmdStart")->isEnabled());
 }
 
-TEST_F(Form1Test, TheProgressBarFillsItsBoxAtTheLastCharacter)
+TEST_F(Form1Test, TheEnterTagAndTheProgressBar)
 {
-    form.LayoutText({"abc"});
+    form.LayoutText({"a", "c"});
     QTest::mouseClick(control("cmdStart"), Qt::LeftButton);
-    typeKeys("ab");
+    typeKeys("a");
+    EXPECT_TRUE(control("lblEtr")->isVisible());
+    EXPECT_EQ(control("lblEtr")->pos(), QPoint(21, 24));
+    QTest::keyClick(form.windowHandle(), Qt::Key_Return);
+    EXPECT_FALSE(control("lblEtr")->isVisible());
     const int inner = qobject_cast<QFrame*>(control("Picture1_0"))->contentsRect().width();
     EXPECT_EQ(control("shpPro")->width(), (2666 * inner + 2000) / 4000);
     typeKeys("c");
