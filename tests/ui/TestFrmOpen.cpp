@@ -8,10 +8,10 @@
 #include <QFileSystemModel>
 #include <QLineEdit>
 #include <QListView>
-#include <QMouseEvent>
 #include <QPushButton>
 #include <QStorageInfo>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QThread>
 #include <QTreeView>
 #include <functional>
@@ -84,14 +84,9 @@ protected:
         ASSERT_TRUE(index.isValid()) << name;
         files()->scrollTo(index);
         const QPoint at = files()->visualRect(index).center();
-        for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease, QEvent::MouseButtonDblClick,
-                                  QEvent::MouseButtonRelease}) {
-            const Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton;
-            QMouseEvent event(type, at, files()->viewport()->mapToGlobal(at), Qt::LeftButton, held, Qt::NoModifier);
-            QApplication::sendEvent(files()->viewport(), &event);
-            if (type == QEvent::MouseButtonRelease && !twice)
-                break;
-        }
+        QTest::mouseClick(files()->viewport(), Qt::LeftButton, {}, at);
+        if (twice)
+            QTest::mouseDClick(files()->viewport(), Qt::LeftButton, {}, at);
     }
 
     QTemporaryDir folder;
