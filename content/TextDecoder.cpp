@@ -1,4 +1,5 @@
 #include "content/TextDecoder.h"
+#include "exercise/TrimSpaces.h"
 #include <QStringDecoder>
 #include <QStringView>
 
@@ -6,17 +7,6 @@ namespace {
 QString Decode(QStringDecoder&& decoder, const QByteArray& bytes, qsizetype skip)
 {
     return decoder(QByteArrayView(bytes).sliced(skip));
-}
-
-QStringView TrimSpaces(QStringView line)
-{
-    qsizetype begin = 0;
-    qsizetype end = line.size();
-    while (begin < end && line[begin] == u' ')
-        ++begin;
-    while (end > begin && line[end - 1] == u' ')
-        --end;
-    return line.sliced(begin, end - begin);
 }
 } // namespace
 

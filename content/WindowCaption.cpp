@@ -1,9 +1,7 @@
 #include "content/WindowCaption.h"
+#include "platform/ProgramInfo.h"
 
-namespace {
-QString Prefix() { return QStringLiteral("Kelmora英打練習"); }
-}
 
-QString CaptionForMenuItem(const QString& itemCaption) { return Prefix() + u'_' + itemCaption; }
-QString CaptionForWarmUp(const QString& suffix) { return Prefix() + suffix; }
-QString CaptionForFile(const QString& fileName) { return Prefix() + QStringLiteral("__") + fileName; }
+QString CaptionForMenuItem(const QString& itemCaption) { return ProgramTitle() + u'_' + itemCaption; }
+QString CaptionForWarmUp(const QString& suffix) { return ProgramTitle() + suffix; }
+QString CaptionForFile(const QString& fileName) { return ProgramTitle() + QStringLiteral("__") + fileName; }

@@ -1,5 +1,6 @@
 #include "dialogs/frmOpen.h"
 #include "platform/MessageBoxService.h"
+#include "platform/ProgramInfo.h"
 #include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
@@ -278,7 +279,7 @@ void frmOpen::selectFolder(const QString& folder)
 
 void frmOpen::reportUnreadable()
 {
-    messages_.show(QStringLiteral("無法讀取這個磁碟或資料夾。"), QStringLiteral("Kelmora英打練習"),
+    messages_.show(QStringLiteral("無法讀取這個磁碟或資料夾。"), ProgramTitle(),
                    MessageStyle::Exclamation);
 }
 

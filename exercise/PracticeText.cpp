@@ -1,20 +1,10 @@
 #include "exercise/PracticeText.h"
 #include "exercise/LenMbcs.h"
+#include "exercise/TrimSpaces.h"
 
 using namespace TextGeometry;
 
 namespace {
-QString TrimSpaces(const QString& line)
-{
-    qsizetype first = 0;
-    qsizetype last = line.size();
-    while (first < last && line.at(first) == u' ')
-        ++first;
-    while (last > first && line.at(last - 1) == u' ')
-        --last;
-    return line.mid(first, last - first);
-}
-
 // No row can take more than 56 letters before its row end, so longer runs are broken every
 // 56 letters, whether or not the line has spaces elsewhere.
 QString BreakLongRuns(const QString& s)
@@ -86,7 +76,7 @@ PracticeText LayoutText(const QStringList& lines)
 
     for (qsizetype n = 0; n < lines.size(); ++n) {
         const QString& line = lines.at(n);
-        const QString trimmed = TrimSpaces(line);
+        const QString trimmed = TrimSpaces(line).toString();
         if (trimmed.isEmpty())
             break;
 

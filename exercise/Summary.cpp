@@ -1,8 +1,8 @@
 #include "exercise/Summary.h"
+#include "platform/ProgramInfo.h"
 #include <cmath>
 
 namespace {
-const QString kTitle = QStringLiteral("Kelmora英打練習");
 const QString kCrLf = QStringLiteral("\r\n");
 }
 
@@ -28,7 +28,7 @@ QString FormatPercent2(double value, const QLocale& locale)
 SummaryMessage SummaryFor(const ExerciseState& s, const QLocale& locale)
 {
     if (s.CharCount <= 0)
-        return {QStringLiteral("文字檔中沒有打字字元!!") + kCrLf + QStringLiteral("請編輯kmora.txt。"), kTitle,
+        return {QStringLiteral("文字檔中沒有打字字元!!") + kCrLf + QStringLiteral("請編輯kmora.txt。"), ProgramTitle(),
                 MessageStyle::Exclamation};
 
     const bool interrupted = s.TypedChar == InterruptKey;
@@ -37,12 +37,12 @@ SummaryMessage SummaryFor(const ExerciseState& s, const QLocale& locale)
     // Below these a speed would be meaningless or a division by zero.
     const int shortestMeasured = interrupted ? 21 : 1;
     if (keys < 1 || s.ElapsedSeconds < shortestMeasured)
-        return {headline, kTitle, MessageStyle::Information};
+        return {headline, ProgramTitle(), MessageStyle::Information};
 
     const QString speed = FormatFixed2(double(s.RightCount) / s.ElapsedSeconds, locale);
     const QString accuracy = FormatPercent2(double(s.RightCount) / double(keys), locale);
     const QString speedLine = interrupted ? QStringLiteral("您中斷時的速度是每秒") : QStringLiteral("您的速度是每秒");
     return {headline + kCrLf + speedLine + speed + QStringLiteral("個字元") + kCrLf + QStringLiteral("按鍵的正確率為")
                 + accuracy,
-            kTitle, MessageStyle::Information};
+            ProgramTitle(), MessageStyle::Information};
 }

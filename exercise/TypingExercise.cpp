@@ -4,6 +4,7 @@
 #include "exercise/Summary.h"
 #include "platform/Clock.h"
 #include "platform/MessageBoxService.h"
+#include "platform/ProgramInfo.h"
 
 namespace {
 constexpr int ClockIntervalMs = 500;
@@ -56,7 +57,7 @@ void TypingExercise::cmdStart_Click()
     if (view_.fingerGuideRunning())
         view_.stopFingerGuide();
     if (text_.CharCount() == 0) {
-        messages_.show(QStringLiteral("請先開啟檔案或打字課程，再按「開始」鍵。"), QStringLiteral("Kelmora英打練習"),
+        messages_.show(QStringLiteral("請先開啟檔案或打字課程，再按「開始」鍵。"), ProgramTitle(),
                        MessageStyle::Information);
         return;
     }
