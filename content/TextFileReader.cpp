@@ -30,7 +30,7 @@ std::optional<QByteArray> ReadCapped(QFile& file, qint64 expectedSize)
 }
 } // namespace
 
-TextFileLoad ReadTextFile(const QString& path)
+TextFileLoad ReadTextFile(const QString& path, const char* big5Codec)
 {
     TextFileLoad load;
     const QFileInfo info(path);
@@ -51,18 +51,18 @@ TextFileLoad ReadTextFile(const QString& path)
     if (!bytes)
         return load;
 
+    const std::optional<QString> text = DecodeText(*bytes, big5Codec);
+    if (!text) {
+        load.status = TextFileLoad::Status::Big5CodecMissing;
+        return load;
+    }
     bool tooMany = false;
-    load.lines = SplitPracticeLines(DecodeText(*bytes), &tooMany);
+    load.lines = SplitPracticeLines(*text, &tooMany);
     if (tooMany)
         return load;
+    // The whole name: a backslash is an ordinary character in a file name here.
     if (!load.lines.isEmpty())
-        load.fileName = FileNameOfPath(path);
+        load.fileName = info.fileName();
     load.status = TextFileLoad::Status::Loaded;
     return load;
-}
-
-QString FileNameOfPath(const QString& path)
-{
-    const qsizetype separator = std::max(path.lastIndexOf(u'\\'), path.lastIndexOf(u'/'));
-    return path.mid(separator + 1);
 }

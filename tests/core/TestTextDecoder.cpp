@@ -7,15 +7,17 @@ QStringList Lines(const char* text)
 {
     return SplitPracticeLines(QString::fromLatin1(text), nullptr);
 }
+QByteArray Encode(QStringEncoder&& encoder, const char* text)
+{
+    return encoder(QString::fromUtf8(text));
+}
 } // namespace
 
 TEST(TextDecoder, EveryLineEndEndsOneLineAndTheLastNeedsNone)
 {
     const QStringList expected{"ab c", "d"};
-    EXPECT_EQ(Lines("ab c\rd"), expected);
-    EXPECT_EQ(Lines("ab c\r\nd\r\n"), expected);
-    EXPECT_EQ(Lines("ab c\nd\n"), expected);
-    EXPECT_EQ(Lines("ab c\n\rd\r"), expected);
+    for (const char* text : {"ab c\rd", "ab c\r\nd\r\n", "ab c\nd\n", "ab c\n\rd\r"})
+        EXPECT_EQ(Lines(text), expected) << text;
     EXPECT_EQ(Lines("x\ry\r\nz\nw"), (QStringList{"x", "y", "z", "w"}));
 }
 
@@ -27,33 +29,41 @@ TEST(TextDecoder, IndentsAndBlankLinesDropOutButTabsStay)
     EXPECT_TRUE(Lines(" \r\n  \n\r").isEmpty());
 }
 
-TEST(TextDecoder, AtMost2000NonBlankLines)
+// Without the codec, only what is or may be Big5 fails to decode. The Big5 rows also fail when
+// this build lacks the codec.
+TEST(TextDecoder, EachEncodingReadsAsWrittenAndOnlyBig5NeedsTheCodec)
 {
-    QString text;
-    for (int i = 0; i < kMaxPracticeLines; ++i)
-        text += QString::number(i) + "\r\n  \r\n";
-    bool tooMany = true;
-    EXPECT_EQ(SplitPracticeLines(text, &tooMany).size(), kMaxPracticeLines);
-    EXPECT_FALSE(tooMany);
-    EXPECT_TRUE(SplitPracticeLines(text + "last", &tooMany).isEmpty());
-    EXPECT_TRUE(tooMany);
-}
-
-TEST(TextDecoder, Big5Utf8AndUtf16GiveTheSameText)
-{
-    const QString text = QString::fromUtf8("第一課 英打\r\nasdf jkl;\r\n");
-    QStringEncoder big5("windows-950");
-    const QByteArray utf8 = text.toUtf8();
-    QStringEncoder le(QStringConverter::Utf16LE, QStringConverter::Flag::WriteBom);
-    QStringEncoder be(QStringConverter::Utf16BE, QStringConverter::Flag::WriteBom);
-    for (const QByteArray& bytes : {QByteArray(big5(text)), utf8, "\xEF\xBB\xBF" + utf8,
-                                    QByteArray(le(text)), QByteArray(be(text))})
-        EXPECT_EQ(DecodeText(bytes), text) << bytes.left(6).toHex(' ').constData();
-}
-
-TEST(TextDecoder, InvalidUtf8ReadsAsBig5)
-{
-    // A4 40 is a stray continuation byte in UTF-8; E4 B8 at the end is a cut-off sequence.
-    EXPECT_EQ(DecodeText("\xA4\x40 a"), QString::fromUtf8("一 a"));
-    EXPECT_EQ(DecodeText("ab\xE4\xB8"), QString::fromUtf8("ab銝"));
+    using enum QStringConverter::Encoding;
+    constexpr auto kBom = QStringConverter::Flag::WriteBom;
+    const struct {
+        QByteArray bytes;
+        const char* text;
+        bool needsCodec;
+    } cases[] = {
+        {Encode(QStringEncoder(kBig5Codec), "第一課 英打\r\nasdf"), "第一課 英打\r\nasdf", true},
+        // Big5 bytes that are also valid UTF-8 ("½Ķ", "§²¾ùĬ"), beside English.
+        {Encode(QStringEncoder(kBig5Codec), "翻譯\r\nthe cat"), "翻譯\r\nthe cat", true},
+        {Encode(QStringEncoder(kBig5Codec), "禮簡職羅蘇 a"), "禮簡職羅蘇 a", true},
+        // UTF-8 that is also valid Big5 but holds a 3-byte character; 2-byte ones invalid in Big5.
+        {Encode(QStringEncoder(Utf8), "一a ½"), "一a ½", false},
+        {Encode(QStringEncoder(Utf8), "\xC3\x80 la"), "\xC3\x80 la", true},
+        {Encode(QStringEncoder(Utf8, kBom), "\xC3\xA9"), "\xC3\xA9", false},
+        {Encode(QStringEncoder(Utf16LE, kBom), "翻譯"), "翻譯", false}, // no NULs to go by
+        {Encode(QStringEncoder(Utf16BE, kBom), "翻譯"), "翻譯", false},
+        {Encode(QStringEncoder(Utf16LE), "第一課\r\nthe cat"), "第一課\r\nthe cat", false},
+        {Encode(QStringEncoder(Utf16BE), "第一課\r\nthe cat"), "第一課\r\nthe cat", false},
+        // NULs drop out; NULs padding a text on both sides do not make it UTF-16.
+        {QByteArray("a\0b\0\0c\xA4\x40", 8), "abc一", true},
+        {QByteArray("a\0b\0\0c", 6), "abc", false},
+        {QByteArray("the cat").append(16, '\0'), "the cat", false},
+        // A stray continuation byte and a sequence cut off at the end are not UTF-8.
+        {"\xA4\x40 a", "一 a", true},
+        {"ab\xE4\xB8", "ab銝", true},
+    };
+    for (const auto& c : cases) {
+        const QString text = QString::fromUtf8(c.text);
+        EXPECT_EQ(DecodeText(c.bytes), text) << c.bytes.toHex(' ').constData();
+        EXPECT_EQ(DecodeText(c.bytes, "no-such-codec"), c.needsCodec ? std::nullopt : std::optional(text))
+            << c.bytes.toHex(' ').constData();
+    }
 }
