@@ -1,8 +1,12 @@
 #include "app/ControlFactory.h"
 #include "platform/BgrColor.h"
 #include <QFrame>
+#include <QGroupBox>
 #include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
+#include <QRadioButton>
 
 using namespace MainWindowLayout;
 
@@ -17,6 +21,8 @@ QFont FontFor(const FontSpec& face, const QFont& inherited)
 }
 
 namespace {
+QString NameOf(std::string_view name) { return QString::fromLatin1(name.data(), qsizetype(name.size())); }
+
 QWidget* Create(const ControlSpec& row, QWidget* parent)
 {
     const QString caption = QString::fromUtf16(row.caption);
@@ -29,6 +35,7 @@ QWidget* Create(const ControlSpec& row, QWidget* parent)
     case Kind::Label: {
         auto* label = new QLabel(caption, parent);
         label->setAlignment((row.align == Align::Center ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop);
+        label->setWordWrap(row.width > 0); // a fixed-size label wraps what does not fit
         return label;
     }
     case Kind::Box: {
@@ -36,24 +43,37 @@ QWidget* Create(const ControlSpec& row, QWidget* parent)
         box->setFrameStyle(QFrame::Box | QFrame::Plain);
         return box;
     }
+    case Kind::Frame:
+        return new QGroupBox(caption, parent);
+    case Kind::Option:
+        return new QRadioButton(caption, parent);
     case Kind::Bar:
+    case Kind::Line:
         return new QWidget(parent);
     }
     return nullptr;
 }
 } // namespace
 
-void BuildControls(QWidget* client)
+BuiltControls BuildControls(QWidget* client)
 {
-    for (const ControlSpec& row : Controls) {
-        QWidget* parent = row.parent ? client->findChild<QWidget*>(QLatin1String(row.parent)) : client;
+    BuiltControls built{};
+    for (std::size_t i = 0; i < Controls.size(); ++i) {
+        const ControlSpec& row = Controls[i];
+        QWidget* parent = client;
+        for (std::size_t p = 0; p < i && !row.parent.empty(); ++p)
+            if (Controls[p].name == row.parent)
+                parent = built[p];
         QWidget* control = Create(row, parent);
-        control->setObjectName(QLatin1String(row.name));
+        control->setObjectName(NameOf(row.name));
         control->setFont(FontFor(row.font, parent->font()));
+        if (row.tip)
+            control->setToolTip(QString::fromUtf16(row.tip));
+        const unsigned back = row.kind == Kind::Line ? 0 : row.back;
         QPalette palette = control->palette();
-        if (row.back != NoColor) {
+        if (back != NoColor) {
             control->setAutoFillBackground(true);
-            palette.setColor(QPalette::Window, BgrColor(row.back));
+            palette.setColor(QPalette::Window, BgrColor(back));
         }
         if (row.fore != NoColor)
             palette.setColor(QPalette::WindowText, BgrColor(row.fore));
@@ -62,5 +82,32 @@ void BuildControls(QWidget* client)
         if (row.width == 0)
             control->adjustSize();
         control->setVisible(row.visible);
+        built[i] = control;
     }
+    return built;
+}
+
+BuiltMenus BuildMenus(QMenuBar* bar)
+{
+    BuiltMenus built{};
+    for (std::size_t i = 0; i < MainMenus::Menus.size(); ++i) {
+        const MainMenus::MenuSpec& row = MainMenus::Menus[i];
+        QMenu* menu = bar->addMenu(QString::fromUtf16(row.caption));
+        menu->setObjectName(NameOf(row.name));
+        menu->menuAction()->setObjectName(NameOf(row.name));
+        built.menus[i] = menu;
+    }
+    for (std::size_t i = 0; i < MainMenus::Items.size(); ++i) {
+        const MainMenus::ItemSpec& row = MainMenus::Items[i];
+        QMenu* menu = nullptr;
+        for (std::size_t m = 0; m < MainMenus::Menus.size(); ++m)
+            if (MainMenus::Menus[m].name == row.menu)
+                menu = built.menus[m];
+        QAction* item = row.caption ? menu->addAction(QString::fromUtf16(row.caption)) : menu->addSeparator();
+        item->setObjectName(NameOf(row.name));
+        if (row.shortcut)
+            item->setShortcut(QKeySequence(QLatin1String(row.shortcut)));
+        built.items[i] = item;
+    }
+    return built;
 }

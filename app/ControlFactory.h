@@ -1,10 +1,33 @@
 #pragma once
+#include "app/MainMenus.h"
 #include "app/MainWindowLayout.h"
 #include <QFont>
+#include <QtGlobal>
+#include <array>
 
+class QAction;
+class QMenu;
+class QMenuBar;
 class QWidget;
 
 QFont FontFor(const MainWindowLayout::FontSpec& face, const QFont& inherited);
 
-// Creates the window's fixed controls from the design table; each is found by its name.
-void BuildControls(QWidget* client);
+// The window's fixed controls, created from the design table, in table order.
+using BuiltControls = std::array<QWidget*, MainWindowLayout::Controls.size()>;
+BuiltControls BuildControls(QWidget* client);
+
+struct BuiltMenus {
+    std::array<QMenu*, MainMenus::Menus.size()> menus;
+    std::array<QAction*, MainMenus::Items.size()> items;
+};
+BuiltMenus BuildMenus(QMenuBar* bar);
+
+// A created control as the class its kind makes; a mismatch is a fault in the design table.
+template <typename T>
+T* As(QObject* control)
+{
+    T* typed = qobject_cast<T*>(control);
+    if (!typed)
+        qFatal("control %s is not a %s", qPrintable(control->objectName()), T::staticMetaObject.className());
+    return typed;
+}

@@ -1,24 +1,23 @@
 #include "app/Form1.h"
 #include "app/ControlFactory.h"
-#include "app/MainMenus.h"
-#include "app/MainWindowLayout.h"
 #include "exercise/Gauge.h"
 #include "exercise/TextCanvas.h"
 #include "exercise/TextWindow.h"
 #include "platform/BgrColor.h"
 #include "platform/KeyTranslator.h"
 #include <QCloseEvent>
-#include <QHash>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLayout>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QWindow>
 
-namespace {
-// Controls locked while an exercise runs, so nothing can start another load.
-constexpr std::array LockedDuringExercise{"cmdStart", "cmdEnd", "mnuOpen", "mnuB", "mnuC", "mnuCR", "mnuE", "frmKeySet"};
-} // namespace
+using MainWindowLayout::IndexOf;
+using MainMenus::ItemIndex;
+using MainMenus::MenuIndex;
 
 Form1::Form1(const Services& services, QWidget* parent)
     : QMainWindow(parent), messages_(services.messages), chooseFile_(services.chooseFile),
@@ -37,19 +36,41 @@ Form1::Form1(const Services& services, QWidget* parent)
     client->setPalette(palette);
     setCentralWidget(client);
 
-    BuildControls(client);
-    picWindow_ = new TextWindow(exercise_.text(), client);
+    const BuiltControls c = BuildControls(client);
+    cmdStart_ = As<QPushButton>(c[IndexOf("cmdStart")]);
+    cmdEnd_ = As<QPushButton>(c[IndexOf("cmdEnd")]);
+    cmdSandH_ = As<QPushButton>(c[IndexOf("cmdSandH")]);
+    frmKeySet_ = As<QGroupBox>(c[IndexOf("frmKeySet")]);
+    optKey_ = {As<QRadioButton>(c[IndexOf("optKey_0")]), As<QRadioButton>(c[IndexOf("optKey_1")]),
+               As<QRadioButton>(c[IndexOf("optKey_2")])};
+    frmClass_ = As<QGroupBox>(c[IndexOf("frmClass")]);
+    optClass_ = {As<QRadioButton>(c[IndexOf("optClass_0")]), As<QRadioButton>(c[IndexOf("optClass_1")]),
+                 As<QRadioButton>(c[IndexOf("optClass_2")]), As<QRadioButton>(c[IndexOf("optClass_3")])};
+    shpPro_ = c[IndexOf("shpPro")];
+    shpSpeed_ = c[IndexOf("shpSpeed")];
+    lblRight_ = As<QLabel>(c[IndexOf("lblRight")]);
+    lblWrong_ = As<QLabel>(c[IndexOf("lblWrong")]);
+    Label1_ = As<QLabel>(c[IndexOf("Label1")]);
+    lblEsc_ = As<QLabel>(c[IndexOf("lblEsc")]);
+    optKey_[0]->setChecked(true);
+    optClass_[2]->setChecked(true);
+
+    picWindow_ = new TextWindow(client);
     picWindow_->setGeometry(MainWindowLayout::TextWindowLeft, MainWindowLayout::TextWindowTop,
                             MainWindowLayout::TextWindowWidth, MainWindowLayout::TextWindowHeight);
-    cmdStart_ = client->findChild<QPushButton*>(QStringLiteral("cmdStart"));
-    cmdEnd_ = client->findChild<QPushButton*>(QStringLiteral("cmdEnd"));
-    lblRight_ = client->findChild<QLabel*>(QStringLiteral("lblRight"));
-    lblWrong_ = client->findChild<QLabel*>(QStringLiteral("lblWrong"));
-    Label1_ = client->findChild<QLabel*>(QStringLiteral("Label1"));
-    lblEsc_ = client->findChild<QLabel*>(QStringLiteral("lblEsc"));
-    shpPro_ = client->findChild<QWidget*>(QStringLiteral("shpPro"));
 
-    buildMenus();
+    const BuiltMenus m = BuildMenus(menuBar());
+    mnuB_ = m.menus[MenuIndex("mnuB")];
+    mnuC_ = m.menus[MenuIndex("mnuC")];
+    mnuCR_ = m.menus[MenuIndex("mnuCR")];
+    mnuE_ = m.menus[MenuIndex("mnuE")];
+    mnuOpen_ = m.items[ItemIndex("mnuOpen")];
+    mnuEsc_ = m.items[ItemIndex("mnuEsc")];
+    mnuExit_ = m.items[ItemIndex("mnuExit")];
+
+    lockedControls_ = {cmdStart_, cmdEnd_, frmKeySet_};
+    lockedMenus_ = {mnuOpen_, mnuB_->menuAction(), mnuC_->menuAction(), mnuCR_->menuAction(), mnuE_->menuAction()};
+
     LoadLessonMenu();
     LoadPassageMenu();
     LoadWarmUpMenu();
@@ -57,59 +78,18 @@ Form1::Form1(const Services& services, QWidget* parent)
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
     winId(); // the key translator needs the native window now, before the first key
-    keys_ = new KeyTranslator(windowHandle(), *this);
+    keys_ = std::make_unique<KeyTranslator>(windowHandle(), *this);
 }
 
-Form1::~Form1()
-{
-    // The canvas and the key translator refer to the exercise, which goes before the widgets.
-    delete keys_;
-    delete takeCentralWidget();
-}
-
-QMenu* Form1::menu(const QString& name) const
-{
-    return menuBar()->findChild<QMenu*>(name);
-}
-
-void Form1::buildMenus()
-{
-    QHash<QString, QMenu*> menus;
-    for (const auto& row : MainMenus::Menus) {
-        QMenu* menu = menuBar()->addMenu(QString::fromUtf16(row.caption));
-        menu->setObjectName(QLatin1String(row.name));
-        menu->menuAction()->setObjectName(QLatin1String(row.name));
-        menus.insert(QLatin1String(row.name), menu);
-    }
-    for (const auto& row : MainMenus::Items) {
-        QMenu* menu = menus.value(QLatin1String(row.menu));
-        QAction* item = row.caption ? menu->addAction(QString::fromUtf16(row.caption)) : menu->addSeparator();
-        item->setObjectName(QLatin1String(row.name));
-        if (row.shortcut)
-            item->setShortcut(QKeySequence(QLatin1String(row.shortcut)));
-    }
-}
+Form1::~Form1() = default;
 
 void Form1::createConnections()
 {
-    connect(cmdStart_, &QPushButton::clicked, this, [this] { exercise_.cmdStart_Click(); });
+    connect(cmdStart_, &QPushButton::clicked, this, &Form1::cmdStart_Click);
     connect(cmdEnd_, &QPushButton::clicked, this, &Form1::EndProgram);
-    connect(action(QStringLiteral("mnuEsc")), &QAction::triggered, this, [this] { exercise_.mnuEsc_Click(); });
-    connect(action(QStringLiteral("mnuExit")), &QAction::triggered, this, &Form1::EndProgram);
-    connect(action(QStringLiteral("mnuOpen")), &QAction::triggered, this, &Form1::mnuOpen_Click);
-}
-
-void Form1::LayoutText(const QStringList& lines)
-{
-    exercise_.LayoutText(lines);
-}
-
-void Form1::setNamedEnabled(const char* name, bool enabled)
-{
-    if (QAction* item = action(QLatin1String(name)))
-        item->setEnabled(enabled);
-    else if (auto* control = centralWidget()->findChild<QWidget*>(QLatin1String(name)))
-        control->setEnabled(enabled);
+    connect(mnuEsc_, &QAction::triggered, this, &Form1::mnuEsc_Click);
+    connect(mnuExit_, &QAction::triggered, this, &Form1::EndProgram);
+    connect(mnuOpen_, &QAction::triggered, this, &Form1::mnuOpen_Click);
 }
 
 void Form1::setRightCaption(const QString& caption) { lblRight_->setText(caption); }
@@ -126,27 +106,29 @@ void Form1::setProgressWidth(int twips)
     shpPro_->resize(GaugePixels(twips, shpPro_->parentWidget()->contentsRect().width()), shpPro_->height());
 }
 
-void Form1::setSpeedWidth(int /*twips*/)
+void Form1::setSpeedWidth(int twips)
 {
-    // The speed gauge joins the window with the exercise clock.
+    shpSpeed_->resize(GaugePixels(twips, shpSpeed_->parentWidget()->contentsRect().width()), shpSpeed_->height());
 }
 
 void Form1::showEnterTag(int index) { picWindow_->canvas().showEnterTag(index); }
-void Form1::textReplaced() { picWindow_->canvas().textReplaced(); }
+void Form1::showText(std::shared_ptr<const PracticeText> text) { picWindow_->canvas().showText(std::move(text)); }
 void Form1::typingCellsChanged(int first, int last) { picWindow_->canvas().typingCellsChanged(first, last); }
 
 void Form1::setLoadButtonsEnabled(bool enabled)
 {
-    for (const char* name : {"cmdStart", "cmdEnd", "cmdSandH"})
-        setNamedEnabled(name, enabled);
+    for (QPushButton* button : {cmdStart_, cmdEnd_, cmdSandH_})
+        button->setEnabled(enabled);
     if (enabled)
         cmdStart_->setFocus();
 }
 
 void Form1::setExerciseLocked(bool locked)
 {
-    for (const char* name : LockedDuringExercise)
-        setNamedEnabled(name, !locked);
+    for (QWidget* control : lockedControls_)
+        control->setEnabled(!locked);
+    for (QAction* item : lockedMenus_)
+        item->setEnabled(!locked);
     lblEsc_->setVisible(locked);
     if (!locked)
         cmdStart_->setFocus();
@@ -154,25 +136,18 @@ void Form1::setExerciseLocked(bool locked)
 
 void Form1::focusText() { picWindow_->canvas().setFocus(); }
 
-void Form1::keyDown(int /*virtualKey*/, int /*shift*/)
-{
-    // Key caps of the on-screen keyboard follow the keys from here.
-}
-
-void Form1::keyPress(int charCode) { exercise_.Form_KeyPress(charCode); }
-
+void Form1::keyDown(int /*virtualKey*/, int /*shift*/) {}
 void Form1::keyUp(int /*virtualKey*/, int /*shift*/) {}
 
 bool Form1::keysCaptured() const { return exercise_.running(); }
 
 void Form1::EndProgram()
 {
-    exercise_.stopClock();
-    emit programEnded();
+    close(); // the last window closed ends the program
 }
 
 void Form1::closeEvent(QCloseEvent* event)
 {
+    exercise_.stopClock();
     event->accept();
-    EndProgram();
 }

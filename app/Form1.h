@@ -1,49 +1,40 @@
 #pragma once
-// How a key travels:
-//  1. KeyTranslator (platform/) watches this window's QWindow, so it sees every key before
-//     the focused control, and calls keyDown / keyPress / keyUp here with Windows-style codes.
-//  2. keyPress hands the character code to TypingExercise::Form_KeyPress (exercise/), which
-//     judges it at once: a wrong key is counted, the expected one advances the text.
-//  3. The exercise updates its cell records and calls back through ExerciseView: counters,
-//     progress bar, the "Enter" tag, and the cells of `picWd` that changed, which repaints
-//     only those rectangles.
-//  4. When the last character is typed or Esc arrives, the exercise shows its summary
-//     through MessageBoxService and calls setExerciseLocked(false) to unlock this window.
 #include "exercise/ExerciseView.h"
 #include "exercise/TypingExercise.h"
 #include "platform/KeySink.h"
 #include <QMainWindow>
+#include <array>
 #include <functional>
+#include <memory>
 
 class Clock;
+class KeyTranslator;
 class MessageBoxService;
 class QAction;
+class QGroupBox;
+class QLabel;
 class QMenu;
 class QPushButton;
-class QLabel;
-class KeyTranslator;
+class QRadioButton;
 class TextWindow;
 
+// The main window: builds itself from the design tables, shows what the typing exercise
+// reports and hands it the window's events. The path of a key is in the README.
 class Form1 final : public QMainWindow, public ExerciseView, public KeySink {
     Q_OBJECT
 public:
     struct Services {
         MessageBoxService& messages;
         const Clock& clock;
-        // Shows the file chooser, which leaves its choice in the path; the real dialog if empty.
-        std::function<void(QString& textFilePath)> chooseFile = {};
+        // Shows the file chooser and returns the path it leaves; the real dialog if empty.
+        std::function<QString(const QString& textFilePath)> chooseFile = {};
     };
     explicit Form1(const Services& services, QWidget* parent = nullptr);
     ~Form1() override;
 
-    // Lays a list of lines out in the text window and makes Start available.
-    void LayoutText(const QStringList& lines);
-
     TypingExercise& exercise() { return exercise_; }
     // Full path of the practice file last chosen in the file chooser.
     const QString& textFilePath() const { return TextFilePath; }
-    QAction* action(const QString& name) const { return findChild<QAction*>(name); }
-    QMenu* menu(const QString& name) const;
 
     // ExerciseView
     void setRightCaption(const QString& caption) override;
@@ -52,7 +43,7 @@ public:
     void setProgressWidth(int twips) override;
     void setSpeedWidth(int twips) override;
     void showEnterTag(int index) override;
-    void textReplaced() override;
+    void showText(std::shared_ptr<const PracticeText> text) override;
     void typingCellsChanged(int first, int last) override;
     void setLoadButtonsEnabled(bool enabled) override;
     void setExerciseLocked(bool locked) override;
@@ -60,42 +51,60 @@ public:
 
     // KeySink
     void keyDown(int virtualKey, int shift) override;
-    void keyPress(int charCode) override;
+    void keyPress(int charCode) override { Form_KeyPress(charCode); }
     void keyUp(int virtualKey, int shift) override;
     bool keysCaptured() const override;
-
-signals:
-    // The program is to end now; main() quits the event loop.
-    void programEnded();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void buildMenus();
+    void createConnections();
     void LoadLessonMenu();
     void LoadPassageMenu();
     void LoadWarmUpMenu();
+
+    void cmdStart_Click() { exercise_.start(); }
+    void Form_KeyPress(int charCode) { exercise_.keyPressed(charCode); }
+    void mnuEsc_Click() { exercise_.interrupt(); }
     void mnuBase_Click(int index);
     void mnuClass_Click(int index);
     void mnuCR_Click(int set);
     void mnuOpen_Click();
-    void loadBuiltIn(const QString& caption, const QString& text);
-    void createConnections();
-    void setNamedEnabled(const char* name, bool enabled);
+    void loadBuiltIn(const QString& caption, const QStringList& lines);
     void EndProgram();
 
     MessageBoxService& messages_;
-    std::function<void(QString&)> chooseFile_;
+    std::function<QString(const QString&)> chooseFile_;
     QString TextFilePath;
     TypingExercise exercise_;
-    TextWindow* picWindow_ = nullptr;
+
     QPushButton* cmdStart_ = nullptr;
     QPushButton* cmdEnd_ = nullptr;
+    QPushButton* cmdSandH_ = nullptr;
+    QGroupBox* frmKeySet_ = nullptr;
+    std::array<QRadioButton*, 3> optKey_{};
+    QGroupBox* frmClass_ = nullptr;
+    std::array<QRadioButton*, 4> optClass_{};
+    QWidget* shpPro_ = nullptr;
+    QWidget* shpSpeed_ = nullptr;
     QLabel* lblRight_ = nullptr;
     QLabel* lblWrong_ = nullptr;
     QLabel* Label1_ = nullptr;
     QLabel* lblEsc_ = nullptr;
-    QWidget* shpPro_ = nullptr;
-    KeyTranslator* keys_ = nullptr;
+    TextWindow* picWindow_ = nullptr;
+
+    QMenu* mnuB_ = nullptr;
+    QMenu* mnuC_ = nullptr;
+    QMenu* mnuCR_ = nullptr;
+    QMenu* mnuE_ = nullptr;
+    QAction* mnuOpen_ = nullptr;
+    QAction* mnuEsc_ = nullptr;
+    QAction* mnuExit_ = nullptr;
+
+    // What an exercise locks, so that nothing can load another text meanwhile.
+    std::array<QWidget*, 3> lockedControls_{};
+    std::array<QAction*, 5> lockedMenus_{};
+
+    std::unique_ptr<KeyTranslator> keys_;
 };

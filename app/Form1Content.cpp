@@ -7,7 +7,9 @@
 #include "content/WarmUpSets.h"
 #include "content/WindowCaption.h"
 #include "dialogs/frmOpen.h"
+#include "exercise/TrimSpaces.h"
 #include "platform/MessageBoxService.h"
+#include "platform/ProgramInfo.h"
 #include <QMenu>
 #include <QPushButton>
 
@@ -26,60 +28,57 @@ void FillMenu(QMenu* menu, const QString& itemName, int count, QString (*caption
 
 void Form1::LoadLessonMenu()
 {
-    FillMenu(menu(QStringLiteral("mnuB")), QStringLiteral("mnuBase"), LessonCount, &LessonCaption,
+    FillMenu(mnuB_, QStringLiteral("mnuBase"), LessonCount, &LessonCaption,
              [this](int i) { mnuBase_Click(i); });
 }
 
 void Form1::LoadPassageMenu()
 {
-    FillMenu(menu(QStringLiteral("mnuC")), QStringLiteral("mnuClass"), PassageCount, &PassageCaption,
+    FillMenu(mnuC_, QStringLiteral("mnuClass"), PassageCount, &PassageCaption,
              [this](int i) { mnuClass_Click(i); });
 }
 
 void Form1::LoadWarmUpMenu()
 {
-    QMenu* warmUps = menu(QStringLiteral("mnuCR"));
     for (int set = 0; set < WarmUpSetCount; ++set) {
-        QAction* item = warmUps->addAction(WarmUpMenuCaption(set));
+        QAction* item = mnuCR_->addAction(WarmUpMenuCaption(set));
         item->setObjectName(WarmUpMenuName(set));
         connect(item, &QAction::triggered, this, [this, set] { mnuCR_Click(set); });
     }
 }
 
-void Form1::loadBuiltIn(const QString& caption, const QString& text)
+void Form1::loadBuiltIn(const QString& caption, const QStringList& lines)
 {
     exercise_.stopClock();
     setWindowTitle(caption);
-    LayoutText({text});
+    exercise_.loadText(lines);
 }
 
 void Form1::mnuBase_Click(int index)
 {
-    loadBuiltIn(CaptionForMenuItem(LessonCaption(index)), LessonText(index));
+    loadBuiltIn(CaptionForMenuItem(LessonCaption(index)), {LessonText(index)});
 }
 
 void Form1::mnuClass_Click(int index)
 {
-    loadBuiltIn(CaptionForMenuItem(PassageCaption(index)), PassageText(index));
+    loadBuiltIn(CaptionForMenuItem(PassageCaption(index)), {PassageText(index)});
 }
 
 void Form1::mnuCR_Click(int set)
 {
-    exercise_.stopClock();
-    setWindowTitle(CaptionForWarmUp(WarmUpCaptionSuffix(set)));
-    LayoutText(WarmUpLines(set));
+    loadBuiltIn(CaptionForWarmUp(WarmUpCaptionSuffix(set)), WarmUpLines(set));
 }
 
 void Form1::mnuOpen_Click()
 {
     if (chooseFile_) {
-        chooseFile_(TextFilePath);
+        TextFilePath = chooseFile_(TextFilePath);
     } else {
         frmOpen chooser(TextFilePath, messages_, this);
         chooser.exec();
     }
     // No file chosen yet: nothing can be practised until a text is loaded.
-    if (TextFilePath.trimmed().isEmpty()) {
+    if (TrimSpaces(TextFilePath).isEmpty()) {
         cmdStart_->setEnabled(false);
         return;
     }
@@ -89,8 +88,13 @@ void Form1::mnuOpen_Click()
                        MessageStyle::Exclamation);
         return;
     }
+    if (load.status == TextFileLoad::Status::Big5CodecMissing) {
+        messages_.show(QStringLiteral("這個文字檔是 Big5 編碼，本版程式無法讀取。\r\n請將檔案另存為 UTF-8 後再開啟。"),
+                       ProgramTitle(), MessageStyle::Exclamation);
+        return;
+    }
     if (load.status != TextFileLoad::Status::Loaded)
         return; // other failures leave the earlier text as it was, without a message
     setWindowTitle(CaptionForFile(load.fileName));
-    LayoutText(load.lines);
+    exercise_.loadText(load.lines);
 }

@@ -1,19 +1,22 @@
 #pragma once
 #include <array>
+#include <cstddef>
+#include <string_view>
 
 // The menu bar, left to right; items under each menu in order. A null caption is a separator.
+// The lesson and passage menus get their items at start-up from the catalogues.
 namespace MainMenus {
 
 struct MenuSpec {
-    const char* name;
+    std::string_view name;
     const char16_t* caption;
 };
 
 struct ItemSpec {
-    const char* menu;
-    const char* name;
+    std::string_view menu;
+    std::string_view name;
     const char16_t* caption;
-    const char* shortcut;
+    const char* shortcut = nullptr;
 };
 
 inline constexpr std::array Menus{
@@ -21,13 +24,42 @@ inline constexpr std::array Menus{
     MenuSpec{"mnuB", u"基本鍵位熟悉課程(&B)"},
     MenuSpec{"mnuC", u"短文選練(&C)"},
     MenuSpec{"mnuCR", u"教室暖身(&P)"},
+    MenuSpec{"mnuE", u"說明(E)"},
 };
 
 inline constexpr std::array Items{
     ItemSpec{"mnuFile", "mnuOpen", u"開啟打字檔(& O)...", "Ctrl+O"},
-    ItemSpec{"mnuFile", "mnuEsc", u"中斷打字Esc", nullptr},
-    ItemSpec{"mnuFile", "mnuB1", nullptr, nullptr},
-    ItemSpec{"mnuFile", "mnuExit", u"結束(&X)", nullptr},
+    ItemSpec{"mnuFile", "mnuEsc", u"中斷打字Esc"},
+    ItemSpec{"mnuFile", "mnuB1", nullptr},
+    ItemSpec{"mnuFile", "mnuExit", u"結束(&X)"},
+    ItemSpec{"mnuE", "mnuPos_1", u"指法"},
+    ItemSpec{"mnuE", "mnuPos_2", u"姿勢"},
+    ItemSpec{"mnuE", "mnuAbout", u"關於…"},
 };
+
+// Evaluated while compiling: a misspelt menu or item name stops the build.
+consteval std::size_t MenuIndex(std::string_view name)
+{
+    for (std::size_t i = 0; i < Menus.size(); ++i)
+        if (Menus[i].name == name)
+            return i;
+    throw "no menu of that name";
+}
+
+consteval std::size_t ItemIndex(std::string_view name)
+{
+    for (std::size_t i = 0; i < Items.size(); ++i)
+        if (Items[i].name == name)
+            return i;
+    throw "no menu item of that name";
+}
+
+consteval bool ItemsHaveMenus()
+{
+    for (const ItemSpec& item : Items)
+        MenuIndex(item.menu);
+    return true;
+}
+static_assert(ItemsHaveMenus());
 
 } // namespace MainMenus

@@ -15,7 +15,6 @@ int main(int argc, char** argv)
     QtMessageBox messages;
     Form1 window({messages, clock});
     messages.setParentWindow(&window);
-    QObject::connect(&window, &Form1::programEnded, &app, [] { QCoreApplication::exit(0); });
     window.show();
     return QApplication::exec();
 }

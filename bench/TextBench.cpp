@@ -57,11 +57,11 @@ struct Window {
 void BM_MemoryOfLargestText(benchmark::State& state)
 {
     Window window;
-    window.form.LayoutText({QStringLiteral("ab")});
+    window.form.exercise().loadText({QStringLiteral("ab")});
     window.canvas()->repaint();
     const long idle = ResidentKiB();
     for (auto _ : state) {
-        window.form.LayoutText(LargestText());
+        window.form.exercise().loadText(LargestText());
         QCoreApplication::sendPostedEvents();
         window.canvas()->repaint();
     }
@@ -88,7 +88,7 @@ void BM_LoadIntoWindow(benchmark::State& state)
     Window window;
     const QStringList lines = LargestText();
     for (auto _ : state) {
-        window.form.LayoutText(lines);
+        window.form.exercise().loadText(lines);
         QCoreApplication::sendPostedEvents();
         window.canvas()->repaint();
     }
@@ -99,16 +99,16 @@ BENCHMARK(BM_LoadIntoWindow)->Unit(benchmark::kMillisecond);
 void BM_KeyToScreen(benchmark::State& state)
 {
     Window window;
-    window.form.LayoutText(LargestText());
-    window.form.exercise().cmdStart_Click();
+    window.form.exercise().loadText(LargestText());
+    window.form.exercise().start();
     QCoreApplication::sendPostedEvents();
     const int chars = window.form.exercise().state().CharCount;
     for (auto _ : state) {
         const auto& s = window.form.exercise().state();
         if (s.CurrentIndex >= chars) {
             state.PauseTiming();
-            window.form.exercise().mnuEsc_Click();
-            window.form.exercise().cmdStart_Click();
+            window.form.exercise().interrupt();
+            window.form.exercise().start();
             QCoreApplication::sendPostedEvents();
             state.ResumeTiming();
         }

@@ -1,9 +1,12 @@
 #pragma once
 #include <QString>
+#include <memory>
+
+class PracticeText;
 
 // What the typing exercise asks of the window. The window only shows state; every decision
-// is the exercise's. The keyboard, scrolling and finger-guide calls do nothing until those
-// parts of the window exist.
+// is the exercise's. The calls with empty bodies are for windows without a keyboard panel,
+// scroll bar or finger guide, such as the test doubles.
 class ExerciseView {
 public:
     virtual ~ExerciseView() = default;
@@ -15,7 +18,9 @@ public:
     virtual void setSpeedWidth(int twips) = 0;                  // shpSpeed
     virtual void showEnterTag(int index) = 0;                   // lblEtr at lblTyping(index); 0 hides it
 
-    virtual void textReplaced() = 0;                // a new text was laid out
+    // A new text was laid out. The window keeps the text it shows alive; the exercise goes on
+    // changing its typing cells and reports each change.
+    virtual void showText(std::shared_ptr<const PracticeText> text) = 0;
     virtual void typingCellsChanged(int first, int last) = 0;
 
     // cmdStart, cmdEnd and cmdSandH while a text is loaded; enabling also focuses cmdStart.

@@ -15,7 +15,8 @@ inline constexpr int LongestRun = 56;         // letters a row can hold besides 
 inline constexpr int AdvanceAfterHeading = 26;
 inline constexpr int AdvanceAfterRow = 52;
 inline constexpr int BottomMargin = 78;
-// Indices and positions were 16-bit quantities; texts beyond them are cut.
+// The largest text: cell indices and row tops stay within 16 bits. Longer texts are cut
+// after the last whole row that fits.
 inline constexpr int MaxCharCount = 32767;
 inline constexpr int MaxRowTop = 32767;
 } // namespace TextGeometry
@@ -52,10 +53,26 @@ public:
     int SubTitleCount() const { return static_cast<int>(subTitles_.size()); }
     int height() const { return height_; }   // height of `picWd`
 
-    const TitleCell& lblTitle(int i) const { return titles_[i - 1]; }
-    const TypingCell& lblTyping(int i) const { return typing_[i - 1]; }
-    TypingCell& lblTyping(int i) { return typing_[i - 1]; }
-    const SubTitle& lblSubTit(int k) const { return subTitles_[k - 1]; }
+    const TitleCell& lblTitle(int i) const
+    {
+        Q_ASSERT(i >= 1 && i <= CharCount());
+        return titles_[i - 1];
+    }
+    const TypingCell& lblTyping(int i) const
+    {
+        Q_ASSERT(i >= 1 && i <= CharCount());
+        return typing_[i - 1];
+    }
+    TypingCell& lblTyping(int i)
+    {
+        Q_ASSERT(i >= 1 && i <= CharCount());
+        return typing_[i - 1];
+    }
+    const SubTitle& lblSubTit(int k) const
+    {
+        Q_ASSERT(k >= 1 && k <= SubTitleCount());
+        return subTitles_[k - 1];
+    }
 
     const std::vector<TitleCell>& titles() const { return titles_; }
     const std::vector<SubTitle>& subTitles() const { return subTitles_; }

@@ -8,16 +8,16 @@ const QString kCrLf = QStringLiteral("\r\n");
 
 QString FormatFixed2(double value, const QLocale& locale)
 {
-    // Round the decimal reading (1.005 is 1.00499… in binary but reads 1.005), not the binary
-    // value, so a user checking the figure by hand gets the same answer.
+    // Rounds the decimal reading (1.005 gives 1.01) as someone checking by hand would;
+    // QLocale alone rounds the binary value, 1.00499..., down.
     const QString exact = QString::number(std::fabs(value), 'f', 9);
     const qsizetype point = exact.indexOf(u'.');
     qint64 hundredths = exact.left(point).toLongLong() * 100 + exact.mid(point + 1, 2).toInt();
     if (exact.at(point + 3) >= u'5')
         ++hundredths;
-    QString digits = QString::number(hundredths / 100) + locale.decimalPoint()
-                     + QStringLiteral("%1").arg(hundredths % 100, 2, 10, QLatin1Char('0'));
-    return (value < 0 && hundredths != 0) ? u'-' + digits : digits;
+    QLocale plain = locale;
+    plain.setNumberOptions(QLocale::OmitGroupSeparator);
+    return plain.toString((value < 0 ? -hundredths : hundredths) / 100.0, 'f', 2);
 }
 
 QString FormatPercent2(double value, const QLocale& locale)

@@ -26,8 +26,8 @@ constexpr int DesignHeight = 116;
 bool IsShown(char16_t ch) { return ch >= 0x20 && ch != 0x7F; }
 } // namespace
 
-TextCanvas::TextCanvas(const PracticeText& text, QWidget* parent)
-    : QWidget(parent), text_(text), cellFont_(QStringLiteral("標楷體")),
+TextCanvas::TextCanvas(QWidget* parent)
+    : QWidget(parent), text_(std::make_shared<PracticeText>()), cellFont_(QStringLiteral("標楷體")),
       headingFont_(QStringLiteral("新細明體")), lblEtr_(new QLabel(QStringLiteral("Enter"), this))
 {
     setObjectName(QStringLiteral("picWd"));
@@ -49,7 +49,7 @@ TextCanvas::TextCanvas(const PracticeText& text, QWidget* parent)
 
 QRect TextCanvas::titleCellRect(int index) const
 {
-    const TitleCell& cell = text_.lblTitle(index);
+    const TitleCell& cell = text_->lblTitle(index);
     return {cell.left, cell.top, CellWidth, CellHeight};
 }
 
@@ -58,10 +58,11 @@ QRect TextCanvas::typingCellRect(int index) const
     return titleCellRect(index).translated(0, TypingCellOffset);
 }
 
-void TextCanvas::textReplaced()
+void TextCanvas::showText(std::shared_ptr<const PracticeText> text)
 {
+    text_ = std::move(text);
     lblEtr_->hide();
-    resize(width(), text_.height());
+    resize(width(), text_->height());
     update();
 }
 
@@ -94,7 +95,7 @@ void TextCanvas::paintEvent(QPaintEvent* event)
 
     painter.setFont(headingFont_);
     painter.setPen(Qt::black);
-    for (const SubTitle& heading : text_.subTitles()) {
+    for (const SubTitle& heading : text_->subTitles()) {
         const QRect box(RowLeft, heading.top, HeadingWidth, CellHeight);
         if (!box.intersects(exposed))
             continue;
@@ -103,7 +104,7 @@ void TextCanvas::paintEvent(QPaintEvent* event)
     }
 
     // Cells are in row order: skip to the first row that reaches into the exposed area.
-    const auto& titles = text_.titles();
+    const auto& titles = text_->titles();
     const auto first = std::partition_point(titles.begin(), titles.end(), [&](const TitleCell& cell) {
         return cell.top + TypingCellOffset + CellHeight <= exposed.top();
     });
@@ -115,7 +116,7 @@ void TextCanvas::paintEvent(QPaintEvent* event)
             painter.setPen(BgrColor(ModelCellText));
             painter.drawText(model, Qt::AlignCenter, QString(QChar(it->ch)));
         }
-        const TypingCell& typing = text_.lblTyping(index);
+        const TypingCell& typing = text_->lblTyping(index);
         const QRect below = model.translated(0, TypingCellOffset);
         if (!typing.visible || !below.intersects(exposed))
             continue;

@@ -1,6 +1,7 @@
 #pragma once
 #include <QFont>
 #include <QWidget>
+#include <memory>
 
 class PracticeText;
 class QLabel;
@@ -9,9 +10,9 @@ class QLabel;
 class TextCanvas final : public QWidget {
     Q_OBJECT
 public:
-    explicit TextCanvas(const PracticeText& text, QWidget* parent = nullptr);
+    explicit TextCanvas(QWidget* parent = nullptr);
 
-    void textReplaced();                       // resizes to the text and repaints all
+    void showText(std::shared_ptr<const PracticeText> text);   // resizes to it and repaints all
     void typingCellsChanged(int first, int last);
     void showEnterTag(int index);              // `lblEtr` over lblTyping(index); 0 hides it
     QRect typingCellRect(int index) const;
@@ -19,9 +20,12 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    // The canvas shows no focus, so gaining or losing it repaints nothing.
+    void focusInEvent(QFocusEvent*) override {}
+    void focusOutEvent(QFocusEvent*) override {}
 
 private:
-    const PracticeText& text_;
+    std::shared_ptr<const PracticeText> text_;
     QFont cellFont_;
     QFont headingFont_;
     QLabel* lblEtr_;

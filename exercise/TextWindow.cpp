@@ -8,8 +8,8 @@ constexpr unsigned WindowBack = 8421504;
 constexpr QRect ScrollBarPlace{960, 0, 21, 265};
 }
 
-TextWindow::TextWindow(const PracticeText& text, QWidget* parent)
-    : QWidget(parent), picWd_(new TextCanvas(text, this)), VScroll1_(new QScrollBar(Qt::Vertical, this))
+TextWindow::TextWindow(QWidget* parent)
+    : QWidget(parent), picWd_(new TextCanvas(this)), VScroll1_(new QScrollBar(Qt::Vertical, this))
 {
     setObjectName(QStringLiteral("picWindow"));
     setAutoFillBackground(true);

@@ -1,7 +1,6 @@
 #pragma once
 #include <QWidget>
 
-class PracticeText;
 class QScrollBar;
 class TextCanvas;
 
@@ -10,7 +9,7 @@ class TextCanvas;
 class TextWindow final : public QWidget {
     Q_OBJECT
 public:
-    explicit TextWindow(const PracticeText& text, QWidget* parent = nullptr);
+    explicit TextWindow(QWidget* parent = nullptr);
 
     TextCanvas& canvas() { return *picWd_; }
     QScrollBar& scrollBar() { return *VScroll1_; }

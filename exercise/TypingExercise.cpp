@@ -14,7 +14,6 @@ TypingExercise::TypingExercise(ExerciseView& view, MessageBoxService& messages, 
     : view_(view), messages_(messages), clock_(clock)
 {
     Timer1.setInterval(ClockIntervalMs);
-    QObject::connect(&Timer1, &QTimer::timeout, [this] { Timer1_Timer(); });
 }
 
 // What both a new text and a new run begin with: empty counters, clock and gauges.
@@ -30,71 +29,58 @@ void TypingExercise::clearCounters()
     state_.WrongCount = 0;
 }
 
-void TypingExercise::ResetAfterLoad()
+void TypingExercise::loadText(const QStringList& lines)
 {
-    view_.setLoadButtonsEnabled(false);
-    clearCounters();
-}
-
-void TypingExercise::LayoutText(const QStringList& lines)
-{
-    if (running()) { // loaders are locked out during a run; never leave one pointing past its text
+    // The loaders are locked out during a run; should one get through, the run ends quietly
+    // rather than go on over a text it no longer has.
+    if (running()) {
         Timer1.stop();
         view_.setExerciseLocked(false);
     }
-    ResetAfterLoad();
-    text_ = ::LayoutText(lines);
-    state_.CharCount = text_.CharCount();
-    view_.textReplaced();
+    view_.setLoadButtonsEnabled(false);
+    clearCounters();
+    text_ = std::make_shared<PracticeText>(LayoutText(lines));
+    state_.CharCount = text_->CharCount();
+    view_.showText(text_);
     view_.setLoadButtonsEnabled(true);
     view_.fitScrollBar(true);
 }
 
-void TypingExercise::cmdStart_Click()
+void TypingExercise::start()
 {
     if (running())
         return; // Start is disabled during an exercise; a queued click must not restart it
     if (view_.fingerGuideRunning())
         view_.stopFingerGuide();
-    if (text_.CharCount() == 0) {
-        messages_.show(QStringLiteral("請先開啟檔案或打字課程，再按「開始」鍵。"), ProgramTitle(),
-                       MessageStyle::Information);
+    if (text_->CharCount() == 0) {
+        messages_.show(QStringLiteral("請先開啟檔案或打字課程，再按「開始」鍵。"), ProgramTitle(), MessageStyle::Information);
         return;
     }
-    RunExercise();
-}
-
-void TypingExercise::PrepareExercise()
-{
-    view_.setExerciseLocked(true);
-    clearCounters();
-}
-
-void TypingExercise::RunExercise()
-{
-    if (state_.CharCount == 0) {
-        EndExercise();
-        return;
-    }
-    if (const int shown = text_.clearTypingRow())
+    if (const int shown = text_->clearTypingRow())
         view_.typingCellsChanged(1, shown);
-    PrepareExercise();
+    prepare();
     state_.StartTime = clock_.nowMs();
     Timer1.start();
     view_.focusText();
     beginChar(1);
 }
 
+void TypingExercise::prepare()
+{
+    view_.setExerciseLocked(true);
+    clearCounters();
+}
+
 void TypingExercise::beginChar(int index)
 {
     state_.CurrentIndex = index;
     view_.scrollToChar(index);
-    state_.ExpectedChar = text_.lblTitle(index).ch;
+    state_.ExpectedChar = text_->lblTitle(index).ch;
     view_.outlineKeyFor(state_.ExpectedChar);
     if (state_.ExpectedChar == EnterKey)
         view_.showEnterTag(index);
     view_.showShiftGuide();
-    TypingCell& cell = text_.lblTyping(index);
+    TypingCell& cell = text_->lblTyping(index);
     cell.cursor = true;
     cell.visible = true;
     cell.typed = 0;
@@ -102,7 +88,7 @@ void TypingExercise::beginChar(int index)
     view_.typingCellsChanged(index, index);
 }
 
-void TypingExercise::Form_KeyPress(int charCode)
+void TypingExercise::keyPressed(int charCode)
 {
     if (view_.fingerGuideRunning())
         view_.stopFingerGuide();
@@ -118,23 +104,23 @@ void TypingExercise::Form_KeyPress(int charCode)
     judge();
 }
 
-void TypingExercise::mnuEsc_Click()
+void TypingExercise::interrupt()
 {
     state_.TypedChar = InterruptKey;
     if (running())
         judge();
 }
 
-// What the waiting loop did at each look, done once per key instead.
+// The current character's cell shows the key just typed; the right key moves on.
 void TypingExercise::judge()
 {
     const int index = state_.CurrentIndex;
     if (state_.TypedChar == InterruptKey) {
         unmarkCurrent();
-        EndExercise();
+        end();
         return;
     }
-    text_.lblTyping(index).typed = static_cast<char16_t>(state_.TypedChar);
+    text_->lblTyping(index).typed = static_cast<char16_t>(state_.TypedChar);
     view_.typingCellsChanged(index, index);
     if (state_.TypedChar != state_.ExpectedChar)
         return;
@@ -147,28 +133,23 @@ void TypingExercise::judge()
     if (index < state_.CharCount)
         beginChar(index + 1);
     else
-        EndExercise();
+        end();
 }
 
 void TypingExercise::unmarkCurrent()
 {
     const int index = state_.CurrentIndex;
     view_.showEnterTag(0);
-    text_.lblTyping(index).cursor = false;
+    text_->lblTyping(index).cursor = false;
     view_.typingCellsChanged(index, index);
     view_.clearKeyOutlineFor(state_.ExpectedChar);
 }
 
-void TypingExercise::EndExercise()
+void TypingExercise::end()
 {
     Timer1.stop();
     const SummaryMessage summary = SummaryFor(state_, locale_);
     messages_.show(summary.text, summary.title, summary.style);
     view_.resetShiftOutlines();
     view_.setExerciseLocked(false);
-}
-
-void TypingExercise::Timer1_Timer()
-{
-    // The clock, the speed gauge and the cursor blink are driven from here.
 }

@@ -3,6 +3,7 @@
 #include "exercise/PracticeText.h"
 #include <QLocale>
 #include <QTimer>
+#include <memory>
 
 class Clock;
 class ExerciseView;
@@ -12,43 +13,38 @@ class MessageBoxService;
 //
 // Event-driven: each key press is judged the moment it arrives, in arrival order, so a
 // right key followed at once by another key is never lost, and nothing runs while the
-// user thinks. The exercise is running exactly while `Timer1` is active.
+// user thinks. The exercise is running exactly while its clock timer is active.
 class TypingExercise {
 public:
     TypingExercise(ExerciseView& view, MessageBoxService& messages, const Clock& clock);
 
-    // Clears counters and the previous text and lays the lines out, ready for Start.
-    void LayoutText(const QStringList& lines);
-
-    void cmdStart_Click();
-    void Form_KeyPress(int charCode);
-    void mnuEsc_Click();
-
-    bool running() const { return Timer1.isActive(); }
-    // The loaders of built-in texts switch the clock off before they lay a text out.
+    // Clears the counters and the previous text and lays the lines out, ready for a start.
+    void loadText(const QStringList& lines);
+    void start();
+    void keyPressed(int charCode);
+    // Asks the exercise to stop, as Esc does; outside an exercise it is only remembered.
+    void interrupt();
     void stopClock() { Timer1.stop(); }
 
+    bool running() const { return Timer1.isActive(); }
     const ExerciseState& state() const { return state_; }
-    const PracticeText& text() const { return text_; }
+    const PracticeText& text() const { return *text_; }
     QTimer& timer() { return Timer1; }
     void setLocale(const QLocale& locale) { locale_ = locale; }
 
 private:
     void clearCounters();
-    void ResetAfterLoad();
-    void RunExercise();
-    void PrepareExercise();
-    void EndExercise();
+    void prepare();
+    void end();
     void beginChar(int index);
     void judge();
     void unmarkCurrent();
-    void Timer1_Timer();
 
     ExerciseView& view_;
     MessageBoxService& messages_;
     const Clock& clock_;
     QLocale locale_;
     ExerciseState state_;
-    PracticeText text_;
-    QTimer Timer1;
+    std::shared_ptr<PracticeText> text_ = std::make_shared<PracticeText>();
+    QTimer Timer1;   // the exercise clock: ticks while an exercise runs
 };

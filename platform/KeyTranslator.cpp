@@ -4,7 +4,7 @@
 #include <QKeyEvent>
 #include <QWindow>
 
-KeyTranslator::KeyTranslator(QWindow* window, KeySink& sink) : QObject(window), sink_(sink)
+KeyTranslator::KeyTranslator(QWindow* window, KeySink& sink) : sink_(sink)
 {
     window->installEventFilter(this);
 }
@@ -16,7 +16,10 @@ int KeyTranslator::charCodeOf(const QKeyEvent& event)
     case Qt::Key_Enter:
         return 13;
     case Qt::Key_Backspace:
-        return 8;
+        // Ctrl+Backspace types DEL, the one key that can type a DEL in a practice text.
+        return (event.modifiers() & Qt::ControlModifier) ? 127 : 8;
+    case Qt::Key_Delete:
+        return 0; // not a character key: it types nothing and counts nothing
     case Qt::Key_Escape:
         return 27;
     case Qt::Key_Tab:

@@ -15,6 +15,7 @@ int main(int argc, char** argv)
     testing::InitGoogleTest(&argc, argv);
 #ifdef KELMORA_GUI_TESTS
     QApplication app(argc, argv);
+    QApplication::setQuitOnLastWindowClosed(false); // tests close windows without ending
     InstallFontSubstitutes();
 #else
     QCoreApplication app(argc, argv);

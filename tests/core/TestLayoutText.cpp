@@ -56,16 +56,13 @@ TEST(LayoutText, LinesWithoutSpacesBreakEvery56Letters)
 
 TEST(LayoutText, WordsBreakAtTheLastSpaceThatFits)
 {
-    // Twelve five-cell words: the row takes eleven (55 cells) and its last space becomes Enter.
-    QStringList words;
-    for (int i = 0; i < 12; ++i)
-        words << "abcd";
-    const PracticeText text = LayoutText({words.join(u' ')});
+    // Twenty words of "ab": nineteen fill a row of exactly 57 cells, the last space being Enter.
+    const PracticeText text = LayoutText({QStringList(20, QStringLiteral("ab")).join(u' ')});
     ASSERT_EQ(text.CharCount(), 59);
-    EXPECT_TRUE(text.lblTitle(55).isRowEnd());
-    EXPECT_EQ(text.lblTitle(54).ch, u'd');
-    EXPECT_EQ(text.lblTitle(56).top, 52);
-    EXPECT_EQ(text.lblTitle(56).left, 4);
+    EXPECT_TRUE(text.lblTitle(57).isRowEnd());
+    EXPECT_EQ(text.lblTitle(57).left, 4 + 17 * 56);
+    EXPECT_EQ(text.lblTitle(58).top, 52);
+    EXPECT_EQ(text.lblTitle(58).left, 4);
     for (int i = 1; i < text.CharCount(); ++i) {
         if (text.lblTitle(i).ch == u' ') {
             EXPECT_EQ(text.lblTitle(i + 1).top, text.lblTitle(i).top) << "a space is never typed at a row end";
@@ -119,17 +116,19 @@ TEST(LayoutText, BlankLineEndsTheText)
 
 TEST(LayoutText, TextsBeyondTheSixteenBitLimitsAreCutAfterAWholeRow)
 {
-    // Full rows of 57 cells: 574 rows are 32,718 cells, 32,717 to type once the last Enter goes.
-    const QStringList fullRows(600, QString(56, u'x'));
-    const PracticeText byCount = LayoutText(fullRows);
-    EXPECT_EQ(byCount.CharCount(), 574 * 57 - 1);
-    EXPECT_LE(byCount.CharCount(), TextGeometry::MaxCharCount);
-    EXPECT_FALSE(byCount.lblTitle(byCount.CharCount()).isRowEnd());
-    EXPECT_EQ(byCount.lblTitle(byCount.CharCount()).left, 4 + 17 * 55) << "the last row is whole";
+    // 574 full rows of 57 cells, then a row of 49 letters: exactly 32,767 characters to type
+    // once the text's last Enter goes. One letter more and that whole row is cut.
+    QStringList lines(574, QString(56, u'x'));
+    for (int letters : {49, 50}) {
+        const PracticeText text = LayoutText(lines + QStringList{QString(letters, u'y'), "z"});
+        const int expected = letters == 49 ? TextGeometry::MaxCharCount : 574 * 57 - 1;
+        ASSERT_EQ(text.CharCount(), expected) << letters;
+        EXPECT_FALSE(text.lblTitle(expected).isRowEnd());
+        EXPECT_EQ(text.lblTitle(expected).ch, letters == 49 ? u'y' : u'x');
+    }
 
     // Short rows: the last one that fits starts at 630 * 52 = 32,760 px.
-    const QStringList shortRows(700, QStringLiteral("ab"));
-    const PracticeText byTop = LayoutText(shortRows);
+    const PracticeText byTop = LayoutText(QStringList(700, QStringLiteral("ab")));
     EXPECT_EQ(byTop.CharCount(), 631 * 3 - 1);
     EXPECT_EQ(byTop.lblTitle(byTop.CharCount()).top, 32760);
     EXPECT_EQ(byTop.height(), 32760 + 78);

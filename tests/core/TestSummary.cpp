@@ -24,6 +24,7 @@ const SummaryCase Cases[] = {
     {0, 27, 5, 5, 100, u"文字檔中沒有打字字元!!\r\n請編輯kmora.txt。", MessageStyle::Exclamation},
     {10, 27, 50, 3, 20, u"您中斷了打字練習!!", Info},
     {10, 27, 0, 0, 500, u"您中斷了打字練習!!", Info},
+    {10, 27, 0, 3, 30, u"您中斷了打字練習!!\r\n您中斷時的速度是每秒0.00個字元\r\n按鍵的正確率為0.00%", Info},
     {10, 27, 42, 0, 21, u"您中斷了打字練習!!\r\n您中斷時的速度是每秒2.00個字元\r\n按鍵的正確率為100.00%", Info},
     {10, 'x', 1, 0, 0, u"恭喜您打完本段文字!!", Info},
     {10, 'x', 0, 0, 30, u"恭喜您打完本段文字!!", Info},
@@ -54,4 +55,5 @@ TEST(Summary, NumbersRoundAsTheyReadAndUseTheLocaleSeparator)
     EXPECT_EQ(FormatPercent2(1.0 / 3.0, c), "33.33%");
     EXPECT_EQ(FormatPercent2(2.0 / 3.0, c), "66.67%");
     EXPECT_EQ(FormatFixed2(1.6, QLocale(QLocale::German)), "1,60");
+    EXPECT_EQ(FormatFixed2(12345.678, QLocale(QLocale::English)), "12345.68") << "no digit grouping";
 }

@@ -11,7 +11,7 @@ public:
     void setProgressWidth(int twips) override { progress.push_back(twips); }
     void setSpeedWidth(int) override {}
     void showEnterTag(int index) override { enterTag = index; }
-    void textReplaced() override {}
+    void showText(std::shared_ptr<const PracticeText>) override {}
     void typingCellsChanged(int, int) override {}
     void setLoadButtonsEnabled(bool enabled) override { loadButtons = enabled; }
     void setExerciseLocked(bool isLocked) override { locked = isLocked; }

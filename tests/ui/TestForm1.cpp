@@ -1,18 +1,18 @@
 #include "app/Form1.h"
-#include "app/MainWindowLayout.h"
 #include "doubles/FakeClock.h"
 #include "doubles/FakeMessageBox.h"
 #include <QApplication>
-#include <QDir>
 #include <QFrame>
 #include <QLabel>
 #include <QMenu>
-#include <QPushButton>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QWindow>
 #include <gtest/gtest.h>
+#include <functional>
 #include <optional>
+#include <stdexcept>
 
 namespace {
 class Form1Test : public testing::Test {
@@ -21,108 +21,112 @@ protected:
     {
         form.show();
         QApplication::setActiveWindow(&form);
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(&form));
     }
+    // Controls and menu items by their design names; a name that does not exist fails the test.
     template <typename T = QWidget>
-    T* control(const char* name) { return form.findChild<T*>(QLatin1String(name)); }
+    T* control(const char* name)
+    {
+        if (T* found = form.findChild<T*>(QLatin1String(name)))
+            return found;
+        throw std::runtime_error(std::string("no control named ") + name);
+    }
+    QAction* item(const char* name) { return control<QAction>(name); }
     QString text(const char* name) { return control<QLabel>(name)->text(); }
     void typeKeys(const char* keys)
     {
         for (const char* k = keys; *k; ++k)
             QTest::keyClick(form.windowHandle(), *k);
     }
-    void trigger(const char* name) { form.action(QLatin1String(name))->trigger(); }
+    void click(const char* name) { QTest::mouseClick(control(name), Qt::LeftButton); }
+    // What the window's backing store holds: only what was really repainted.
+    QColor onScreen(const char* name, QPoint at)
+    {
+        QCoreApplication::sendPostedEvents();
+        const QPoint p = control(name)->mapTo(&form, at);
+        return form.screen()->grabWindow(form.winId(), p.x(), p.y(), 1, 1).toImage().pixelColor(0, 0);
+    }
 
     FakeMessageBox messages;
     FakeClock clock;
     std::optional<QString> choice; // empty: the user cancels the chooser
-    Form1 form{{messages, clock, [this](QString& path) {
-                    if (choice)
-                        path = *choice;
-                }}};
+    Form1 form{{messages, clock, [this](const QString& path) { return choice.value_or(path); }}};
 };
+
+constexpr const char* LockedControls[] = {"cmdStart", "cmdEnd", "frmKeySet"};
+constexpr const char* LockedMenus[] = {"mnuOpen", "mnuB", "mnuC", "mnuCR", "mnuE"};
+constexpr const char* UsableControls[] = {"frmClass", "cmdSandH", "VScroll1"};
+constexpr const char* UsableMenus[] = {"mnuEsc", "mnuExit"};
 } // namespace
 
-TEST_F(Form1Test, IdleWindowFollowsTheDesign)
+TEST_F(Form1Test, AnExerciseLocksTheLoadersAndTakesEveryKey)
 {
     EXPECT_EQ(form.windowTitle(), "Kmora英打練習");
-    EXPECT_EQ(form.centralWidget()->size(), QSize(1016, 684));
-    for (const auto& row : MainWindowLayout::Controls) {
-        const QWidget* widget = control(row.name);
-        ASSERT_TRUE(widget) << row.name;
-        EXPECT_EQ(widget->pos(), QPoint(row.left, row.top)) << row.name;
-        EXPECT_EQ(widget->isVisible(), row.visible) << row.name;
-    }
-    EXPECT_EQ(control("picWindow")->geometry(), QRect(16, 108, 985, 272));
-    EXPECT_FALSE(control("lblEtr")->isVisible());
-    EXPECT_EQ(form.action("mnuOpen")->shortcut(), QKeySequence("Ctrl+O"));
-    EXPECT_EQ(form.menu("mnuB")->actions().size(), 18);
-    EXPECT_EQ(form.menu("mnuC")->actions().size(), 18);
-    EXPECT_EQ(form.menu("mnuCR")->actions().size(), 3);
-}
-
-TEST_F(Form1Test, TypingThroughTheWindowsKeys)
-{
-    trigger("mnuBase_1");
+    EXPECT_EQ(control<QMenu>("mnuB")->actions().size(), 18);
+    EXPECT_EQ(control<QMenu>("mnuC")->actions().size(), 18);
+    item("mnuBase_1")->trigger();
     EXPECT_EQ(form.windowTitle(), "Kelmora英打練習_01_a_s_l_;_（中列鍵）");
     EXPECT_TRUE(control("cmdStart")->hasFocus());
 
-    QTest::mouseClick(control("cmdStart"), Qt::LeftButton);
+    click("cmdStart");
     ASSERT_TRUE(form.exercise().running());
+    for (const char* name : LockedControls)
+        EXPECT_FALSE(control(name)->isEnabled()) << name;
+    for (const char* name : LockedMenus)
+        EXPECT_FALSE(item(name)->isEnabled()) << name;
+    for (const char* name : UsableControls)
+        EXPECT_TRUE(control(name)->isEnabled()) << name;
+    for (const char* name : UsableMenus)
+        EXPECT_TRUE(item(name)->isEnabled()) << name;
     EXPECT_TRUE(control("lblEsc")->isVisible());
-    EXPECT_FALSE(control("cmdStart")->isEnabled());
-    EXPECT_FALSE(control("cmdEnd")->isEnabled());
-    EXPECT_FALSE(form.action("mnuOpen")->isEnabled());
-    EXPECT_FALSE(form.action("mnuB")->isEnabled());
-    EXPECT_FALSE(form.action("mnuCR")->isEnabled());
-    EXPECT_TRUE(form.action("mnuEsc")->isEnabled());
     EXPECT_TRUE(control("picWd")->hasFocus());
-
-    // The cursor cell is painted from its record in the cursor colour.
-    const QImage shot = control("picWd")->grab(QRect(4, 24, 17, 24)).toImage();
-    EXPECT_EQ(shot.pixelColor(8, 12), QColor(255, 128, 0));
+    EXPECT_EQ(onScreen("picWd", {12, 36}), QColor(255, 128, 0)) << "the cursor cell";
 
     typeKeys("aax");
     QTest::keyClick(form.windowHandle(), Qt::Key_Tab);
     QTest::keyClick(form.windowHandle(), Qt::Key_Backspace);
+    QTest::keyClick(form.windowHandle(), Qt::Key_Delete);
     EXPECT_EQ(text("lblRight"), "2");
-    EXPECT_EQ(text("lblWrong"), "2");
+    EXPECT_EQ(text("lblWrong"), "2") << "Delete types nothing and counts nothing";
     EXPECT_TRUE(control("picWd")->hasFocus()) << "Tab must not move the focus during an exercise";
+    EXPECT_EQ(onScreen("picWd", {25, 26}), QColor(192, 255, 255)) << "a typed cell";
 
-    QTest::keyClick(form.windowHandle(), Qt::Key_Escape);
+    item("mnuEsc")->trigger();
     EXPECT_FALSE(form.exercise().running());
-    ASSERT_EQ(messages.calls.size(), 1u);
-    EXPECT_EQ(messages.calls[0].text, "您中斷了打字練習!!");
+    for (const char* name : LockedControls)
+        EXPECT_TRUE(control(name)->isEnabled()) << name;
+    for (const char* name : LockedMenus)
+        EXPECT_TRUE(item(name)->isEnabled()) << name;
     EXPECT_FALSE(control("lblEsc")->isVisible());
-    EXPECT_TRUE(control("cmdStart")->isEnabled());
-    EXPECT_TRUE(form.action("mnuB")->isEnabled());
     EXPECT_TRUE(control("cmdStart")->hasFocus());
-    EXPECT_EQ(text("lblRight"), "2") << "counters keep their final values";
 
+    // Enter on the focused Start begins again: the cells typed before are gone from the screen.
     QTest::keyClick(form.windowHandle(), Qt::Key_Return);
-    EXPECT_TRUE(form.exercise().running()) << "Enter on the focused Start begins again";
-    trigger("mnuEsc");
-    EXPECT_FALSE(form.exercise().running());
+    EXPECT_TRUE(form.exercise().running());
+    EXPECT_EQ(onScreen("picWd", {25, 26}), QColor(128, 128, 128));
+    EXPECT_EQ(onScreen("picWd", {42, 26}), QColor(128, 128, 128));
 }
 
-TEST_F(Form1Test, EveryExitEndsTheProgramAtOnce)
+TEST_F(Form1Test, EveryExitClosesTheWindowAtOnce)
 {
-    int ended = 0;
-    QObject::connect(&form, &Form1::programEnded, [&] { ++ended; });
-    form.LayoutText({"abc"});
-    QTest::mouseClick(control("cmdStart"), Qt::LeftButton);
-    trigger("mnuExit");
-    EXPECT_EQ(ended, 1);
-    EXPECT_FALSE(form.exercise().running());
-    form.close();
-    EXPECT_EQ(ended, 2);
+    click("cmdEnd");
+    EXPECT_FALSE(form.isVisible());
+    for (const auto& exit : {std::function<void()>([&] { item("mnuExit")->trigger(); }), std::function<void()>([&] { form.close(); })}) {
+        form.show();
+        form.exercise().loadText({"abc"});
+        click("cmdStart");
+        exit();
+        EXPECT_FALSE(form.isVisible());
+        EXPECT_FALSE(form.exercise().running());
+    }
     EXPECT_TRUE(messages.calls.empty()) << "nothing is asked or reported";
 }
 
 TEST_F(Form1Test, BuiltInTextsSetTheCaption)
 {
-    trigger("mnuClass_3");
+    item("mnuClass_3")->trigger();
     EXPECT_EQ(form.windowTitle(), "Kelmora英打練習_03_QuorlanGITANJALI_頌歌詩選");
-    trigger("mnuCR2");
+    item("mnuCR2")->trigger();
     EXPECT_EQ(form.windowTitle(), "Kelmora英打練習_三四年級網址練打熱身");
     EXPECT_EQ(form.exercise().text().SubTitleCount(), 5);
     EXPECT_GT(form.exercise().state().CharCount, 0);
@@ -131,66 +135,63 @@ TEST_F(Form1Test, BuiltInTextsSetTheCaption)
 TEST_F(Form1Test, OpeningTextFiles)
 {
     QTemporaryDir dir;
-    const QString path = dir.filePath("lesson1.txt");
+    const QString path = dir.filePath("a\\b.txt");
     const auto write = [&](const QByteArray& bytes) {
         QFile file(path);
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         file.write(bytes);
     };
 
-    trigger("mnuOpen"); // cancelled on first use: nothing to practise
+    item("mnuOpen")->trigger(); // cancelled on first use: nothing to practise
     EXPECT_FALSE(control("cmdStart")->isEnabled());
 
     write("   \r\n\r\n");
     choice = path;
-    trigger("mnuOpen");
+    item("mnuOpen")->trigger();
     EXPECT_EQ(form.windowTitle(), "Kelmora英打練習__");
     EXPECT_EQ(form.exercise().state().CharCount, 0);
 
     write("  hello world\r\n\r\n第一課\nsecond line\n");
-    choice = path;
-    trigger("mnuOpen");
-    EXPECT_EQ(form.windowTitle(), "Kelmora英打練習__lesson1.txt");
+    item("mnuOpen")->trigger();
+    EXPECT_EQ(form.windowTitle(), "Kelmora英打練習__a\\b.txt") << "a backslash is part of the name";
     EXPECT_EQ(form.exercise().text().SubTitleCount(), 1);
     EXPECT_EQ(form.exercise().state().CharCount, 11 + 1 + 11);
     EXPECT_TRUE(control("cmdStart")->isEnabled());
 
     // Failures leave the earlier text, caption and Start as they were.
     choice = dir.filePath("missing.txt");
-    trigger("mnuOpen");
+    item("mnuOpen")->trigger();
     ASSERT_EQ(messages.calls.size(), 1u);
     EXPECT_EQ(messages.calls[0].text, "找不到打字用的文字檔…\r\n請將編好的文字檔放置在程式目錄中。");
     EXPECT_EQ(messages.calls[0].title, "英打練習");
     EXPECT_EQ(messages.calls[0].style, MessageStyle::Exclamation);
     choice = dir.path();
-    trigger("mnuOpen");
+    item("mnuOpen")->trigger();
     EXPECT_EQ(messages.calls.size(), 1u) << "other failures are silent";
-    EXPECT_EQ(form.windowTitle(), "Kelmora英打練習__lesson1.txt");
+    EXPECT_EQ(form.windowTitle(), "Kelmora英打練習__a\\b.txt");
     EXPECT_EQ(form.exercise().state().CharCount, 23);
     EXPECT_TRUE(control("cmdStart")->isEnabled());
 
     // Cancelling the chooser later reloads the last file from disk, changes included.
     choice = path;
-    trigger("mnuOpen");
+    item("mnuOpen")->trigger();
     write("abc\n");
     choice.reset();
-    trigger("mnuOpen");
+    item("mnuOpen")->trigger();
     EXPECT_EQ(form.exercise().state().CharCount, 3);
-    EXPECT_TRUE(control("cmdStart")->isEnabled());
 }
 
 TEST_F(Form1Test, TheEnterTagAndTheProgressBar)
 {
-    form.LayoutText({"a", "c"});
-    QTest::mouseClick(control("cmdStart"), Qt::LeftButton);
+    form.exercise().loadText({"a", "c"});
+    click("cmdStart");
     typeKeys("a");
     EXPECT_TRUE(control("lblEtr")->isVisible());
     EXPECT_EQ(control("lblEtr")->pos(), QPoint(21, 24));
     QTest::keyClick(form.windowHandle(), Qt::Key_Return);
     EXPECT_FALSE(control("lblEtr")->isVisible());
-    const int inner = qobject_cast<QFrame*>(control("Picture1_0"))->contentsRect().width();
+    const int inner = control<QFrame>("Picture1_0")->contentsRect().width();
     EXPECT_EQ(control("shpPro")->width(), (2666 * inner + 2000) / 4000);
     typeKeys("c");
     EXPECT_EQ(control("shpPro")->width(), inner);
-    EXPECT_EQ(messages.calls.back().text, "恭喜您打完本段文字!!");
 }

@@ -72,8 +72,10 @@ TEST_F(KeyTranslatorTest, KeysArriveAsWindowsCodesAndCharacters)
     press(Qt::Key_Backspace, {}, "\b");
     press(Qt::Key_Escape, {}, "\x1b");
     press(Qt::Key_Backtab, Qt::ShiftModifier);
+    press(Qt::Key_Backspace, Qt::ControlModifier, "\x7f");
+    press(Qt::Key_Delete, {}, "\x7f");
     EXPECT_EQ(take(), QStringList({"down 13/0", "press 13", "down 8/0", "press 8", "down 27/0", "press 27",
-                                   "down 9/1", "press 9"}));
+                                   "down 9/1", "press 9", "down 8/0", "press 127", "down 46/0"}));
 
     // Shift's own press already counts as Shift held; Alt combinations type nothing.
     press(Qt::Key_Shift);
