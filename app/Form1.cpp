@@ -90,6 +90,8 @@ void Form1::createConnections()
     connect(mnuEsc_, &QAction::triggered, this, &Form1::mnuEsc_Click);
     connect(mnuExit_, &QAction::triggered, this, &Form1::EndProgram);
     connect(mnuOpen_, &QAction::triggered, this, &Form1::mnuOpen_Click);
+    for (int i = 0; i < int(optClass_.size()); ++i)
+        connect(optClass_[i], &QRadioButton::clicked, this, [this, i] { optClass_Click(i); });
 }
 
 void Form1::setRightCaption(const QString& caption) { lblRight_->setText(caption); }
@@ -97,6 +99,8 @@ void Form1::setWrongCaption(const QString& caption) { lblWrong_->setText(caption
 
 void Form1::setClockCaption(const QString& caption)
 {
+    if (caption == Label1_->text())
+        return; // ticks that change nothing repaint nothing
     Label1_->setText(caption);
     Label1_->adjustSize();
 }
@@ -135,6 +139,8 @@ void Form1::setExerciseLocked(bool locked)
 }
 
 void Form1::focusText() { picWindow_->canvas().setFocus(); }
+void Form1::fitScrollBar(bool resetToTop) { picWindow_->FitScrollBar(resetToTop); }
+void Form1::scrollToChar(int index) { picWindow_->ScrollToChar(index); }
 
 void Form1::keyDown(int /*virtualKey*/, int /*shift*/) {}
 void Form1::keyUp(int /*virtualKey*/, int /*shift*/) {}

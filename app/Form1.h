@@ -48,6 +48,8 @@ public:
     void setLoadButtonsEnabled(bool enabled) override;
     void setExerciseLocked(bool locked) override;
     void focusText() override;
+    void fitScrollBar(bool resetToTop) override;
+    void scrollToChar(int index) override;
 
     // KeySink
     void keyDown(int virtualKey, int shift) override;
@@ -67,6 +69,7 @@ private:
     void cmdStart_Click() { exercise_.start(); }
     void Form_KeyPress(int charCode) { exercise_.keyPressed(charCode); }
     void mnuEsc_Click() { exercise_.interrupt(); }
+    void optClass_Click(int index) { exercise_.setSpeedLevel(index + 1); }
     void mnuBase_Click(int index);
     void mnuClass_Click(int index);
     void mnuCR_Click(int set);

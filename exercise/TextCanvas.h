@@ -13,6 +13,7 @@ public:
     explicit TextCanvas(QWidget* parent = nullptr);
 
     void showText(std::shared_ptr<const PracticeText> text);   // resizes to it and repaints all
+    const PracticeText& text() const { return *text_; }
     void typingCellsChanged(int first, int last);
     void showEnterTag(int index);              // `lblEtr` over lblTyping(index); 0 hides it
     QRect typingCellRect(int index) const;

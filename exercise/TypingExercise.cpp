@@ -5,6 +5,7 @@
 #include "platform/Clock.h"
 #include "platform/MessageBoxService.h"
 #include "platform/ProgramInfo.h"
+#include <algorithm>
 
 namespace {
 constexpr int ClockIntervalMs = 500;
@@ -14,6 +15,7 @@ TypingExercise::TypingExercise(ExerciseView& view, MessageBoxService& messages, 
     : view_(view), messages_(messages), clock_(clock)
 {
     Timer1.setInterval(ClockIntervalMs);
+    QObject::connect(&Timer1, &QTimer::timeout, [this] { tick(); });
 }
 
 // What both a new text and a new run begin with: empty counters, clock and gauges.
@@ -42,8 +44,8 @@ void TypingExercise::loadText(const QStringList& lines)
     text_ = std::make_shared<PracticeText>(LayoutText(lines));
     state_.CharCount = text_->CharCount();
     view_.showText(text_);
-    view_.setLoadButtonsEnabled(true);
     view_.fitScrollBar(true);
+    view_.setLoadButtonsEnabled(true);
 }
 
 void TypingExercise::start()
@@ -60,6 +62,8 @@ void TypingExercise::start()
         view_.typingCellsChanged(1, shown);
     prepare();
     state_.StartTime = clock_.nowMs();
+    lastTickMs_ = state_.StartTime;
+    elapsedMs_ = 0;
     Timer1.start();
     view_.focusText();
     beginChar(1);
@@ -143,6 +147,37 @@ void TypingExercise::unmarkCurrent()
     text_->lblTyping(index).cursor = false;
     view_.typingCellsChanged(index, index);
     view_.clearKeyOutlineFor(state_.ExpectedChar);
+}
+
+void TypingExercise::tick()
+{
+    CursorBlink = !CursorBlink;
+    // Time only moves forward: a clock that steps back adds nothing.
+    const qint64 now = clock_.nowMs();
+    elapsedMs_ += std::max<qint64>(0, now - lastTickMs_);
+    lastTickMs_ = now;
+    state_.ElapsedSeconds = static_cast<qint32>(elapsedMs_ / 1000);
+    view_.setClockCaption(ClockCaption(state_.ElapsedSeconds));
+    updateSpeedGauge();
+
+    TypingCell& cell = text_->lblTyping(state_.CurrentIndex);
+    if (cell.cursor == CursorBlink) {
+        cell.cursor = !CursorBlink;
+        view_.typingCellsChanged(state_.CurrentIndex, state_.CurrentIndex);
+    }
+}
+
+void TypingExercise::setSpeedLevel(int level)
+{
+    SpeedLevel = level;
+    updateSpeedGauge();
+}
+
+void TypingExercise::updateSpeedGauge()
+{
+    if (state_.ElapsedSeconds < 1)
+        return; // the bar keeps its width until there is a second to measure
+    view_.setSpeedWidth(SpeedBarTwips(state_.RightCount, state_.ElapsedSeconds, SpeedLevel));
 }
 
 void TypingExercise::end()

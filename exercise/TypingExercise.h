@@ -1,4 +1,5 @@
 #pragma once
+#include "exercise/ClockGauge.h"
 #include "exercise/ExerciseState.h"
 #include "exercise/PracticeText.h"
 #include <QLocale>
@@ -25,6 +26,10 @@ public:
     // Asks the exercise to stop, as Esc does; outside an exercise it is only remembered.
     void interrupt();
     void stopClock() { Timer1.stop(); }
+    // The exercise clock's tick, every 500 ms while running: clock, speed gauge, cursor blink.
+    void tick();
+    // Target speed in right keys a second, 1..4; rescales the speed bar at once.
+    void setSpeedLevel(int level);
 
     bool running() const { return Timer1.isActive(); }
     const ExerciseState& state() const { return state_; }
@@ -39,6 +44,7 @@ private:
     void beginChar(int index);
     void judge();
     void unmarkCurrent();
+    void updateSpeedGauge();
 
     ExerciseView& view_;
     MessageBoxService& messages_;
@@ -47,4 +53,8 @@ private:
     ExerciseState state_;
     std::shared_ptr<PracticeText> text_ = std::make_shared<PracticeText>();
     QTimer Timer1;   // the exercise clock: ticks while an exercise runs
+    int SpeedLevel = StartSpeedLevel;
+    bool CursorBlink = false;   // phase of the cursor blink, carried from run to run
+    qint64 elapsedMs_ = 0;
+    qint64 lastTickMs_ = 0;
 };

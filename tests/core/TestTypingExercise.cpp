@@ -164,3 +164,55 @@ TEST_F(TypingExerciseTest, TheWindowIsUnlockedOnlyAfterTheSummaryIsClosed)
     EXPECT_FALSE(runningWhileShown) << "the clock stops before the summary";
     EXPECT_FALSE(view.locked);
 }
+
+TEST_F(TypingExerciseTest, TheClockMeasuresTheSpeedAgainstTheLevel)
+{
+    const auto tickAfter = [&](qint64 ms) {
+        clock.advanceMs(ms);
+        exercise.tick();
+    };
+    exercise.loadText({QString(40, u'a')});
+    exercise.start();
+    EXPECT_EQ(view.Label1, "");
+    type(QString(29, u'a'));
+    tickAfter(500);
+    EXPECT_EQ(view.Label1, "0:0:0");
+    EXPECT_EQ(view.speed, 0) << "no bar before a whole second";
+    EXPECT_FALSE(cell(30).cursor) << "the first tick blinks the cursor cell to normal";
+    type("a");
+    EXPECT_TRUE(cell(31).cursor) << "a new cursor cell starts orange";
+    tickAfter(9500);
+    EXPECT_EQ(view.Label1, "0:0:10");
+    EXPECT_TRUE(cell(31).cursor) << "the blink phase carries on from cell to cell";
+    EXPECT_EQ(view.speed, 4000) << "30 keys in 10 s at level 3";
+    exercise.setSpeedLevel(4);
+    EXPECT_EQ(view.speed, 3000);
+    exercise.setSpeedLevel(1);
+    EXPECT_EQ(view.speed, 12000);
+
+    clock.now -= 3'600'000; // a clock set back by an hour adds no time and takes none away
+    tickAfter(0);
+    EXPECT_EQ(view.Label1, "0:0:10");
+    tickAfter(3'713'000);
+    EXPECT_EQ(view.Label1, "1:2:3");
+    EXPECT_EQ(state().ElapsedSeconds, 3723);
+
+    // Between exercises a new level rescales the bar from the last run's numbers.
+    exercise.interrupt();
+    exercise.setSpeedLevel(3);
+    EXPECT_EQ(view.speed, 30 * 4000 / 3723 / 3);
+}
+
+TEST_F(TypingExerciseTest, AnInterruptShowsTheSpeedFrom21SecondsOn)
+{
+    exercise.loadText({"abcd"});
+    for (const qint64 ms : {20'999, 21'000}) {
+        exercise.start();
+        type("ab");
+        for (qint64 t = 500; t <= ms; t += 500)
+            clock.advanceMs(500), exercise.tick();
+        clock.advanceMs(ms % 500);
+        exercise.interrupt();
+        EXPECT_EQ(lastMessage().count(u'\n'), ms < 21'000 ? 0 : 2) << ms;
+    }
+}

@@ -5,6 +5,6 @@
 class FakeClock final : public Clock {
 public:
     qint64 nowMs() const override { return now; }
-    void advanceSeconds(int seconds) { now += qint64(seconds) * 1000; }
+    void advanceMs(qint64 ms) { now += ms; }
     qint64 now = 0;
 };

@@ -9,7 +9,7 @@ public:
     void setWrongCaption(const QString& caption) override { lblWrong = caption; }
     void setClockCaption(const QString& caption) override { Label1 = caption; }
     void setProgressWidth(int twips) override { progress.push_back(twips); }
-    void setSpeedWidth(int) override {}
+    void setSpeedWidth(int twips) override { speed = twips; }
     void showEnterTag(int index) override { enterTag = index; }
     void showText(std::shared_ptr<const PracticeText>) override {}
     void typingCellsChanged(int, int) override {}
@@ -24,6 +24,6 @@ public:
     QString lblRight = "0", lblWrong = "0", Label1 = "0:0:0";
     std::vector<int> progress;
     std::vector<int> pushed;
-    int enterTag = 0, outlined = 0, shiftResets = 0;
+    int enterTag = 0, outlined = 0, shiftResets = 0, speed = 0;
     bool loadButtons = true, locked = false;
 };

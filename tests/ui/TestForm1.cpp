@@ -6,6 +6,8 @@
 #include <QLabel>
 #include <QMenu>
 #include <QScreen>
+#include <QScrollBar>
+#include <QWheelEvent>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QWindow>
@@ -194,4 +196,31 @@ TEST_F(Form1Test, TheEnterTagAndTheProgressBar)
     EXPECT_EQ(control("shpPro")->width(), (2666 * inner + 2000) / 4000);
     typeKeys("c");
     EXPECT_EQ(control("shpPro")->width(), inner);
+}
+
+TEST_F(Form1Test, LongTextsScrollWithTheCursorTheBarAndTheWheel)
+{
+    auto* bar = control<QScrollBar>("VScroll1");
+    form.exercise().loadText(QStringList(10, QStringLiteral("ab cd")));
+    EXPECT_EQ(bar->maximum(), 10 * 52 - 52 + 78 - 272);
+    click("cmdStart");
+    for (int row = 0; row < 5; ++row)
+        typeKeys("ab cd\r");
+    EXPECT_EQ(bar->value(), 40) << "row top 260 scrolls to 40";
+    EXPECT_EQ(control("picWd")->y(), -40);
+
+    bar->setValue(0);
+    typeKeys("x");
+    EXPECT_EQ(bar->value(), 40) << "the next key brings the cursor row back";
+
+    // Over the text the wheel reaches the window (Qt passes a real one on from the canvas).
+    QWheelEvent wheel({100, 100}, {}, {}, {0, -120}, Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(control("picWindow"), &wheel);
+    EXPECT_EQ(bar->value(), 40 + 3 * 26);
+
+    item("mnuEsc")->trigger();
+    form.exercise().loadText({"short"});
+    EXPECT_EQ(bar->value(), 0) << "a new text starts at the top";
+    EXPECT_EQ(bar->maximum(), 0);
+    EXPECT_TRUE(control("cmdStart")->hasFocus());
 }

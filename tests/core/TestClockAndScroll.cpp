@@ -1,0 +1,36 @@
+#include "exercise/ClockGauge.h"
+#include "exercise/TextScroll.h"
+#include <gtest/gtest.h>
+
+TEST(ClockGauge, CaptionsAndBars)
+{
+    EXPECT_EQ(ClockCaption(0), "0:0:0");
+    EXPECT_EQ(ClockCaption(65), "0:1:5");
+    EXPECT_EQ(ClockCaption(3723), "1:2:3");
+    EXPECT_EQ(ClockCaption(36'000 + 59 * 60 + 59), "10:59:59");
+    EXPECT_EQ(SpeedBarTwips(30, 10, 3), 4000);
+    EXPECT_EQ(SpeedBarTwips(1, 3, 1), 1333) << "truncated, not rounded";
+    EXPECT_EQ(SpeedBarTwips(32767, 1, 1), 131'068'000) << "the largest text typed in one second";
+}
+
+TEST(TextScroll, RowsComeIntoViewAndShortTextsStayHome)
+{
+    using namespace TextScroll;
+    struct Case {
+        int value, maximum, textTop, rowTop, window, expected;
+    };
+    constexpr Case Cases[] = {
+        {0, 500, 0, 208, 272, 0},     // 208 + 52 = 260 is still inside
+        {0, 500, 0, 220, 272, 0},     // and so is a row ending on the edge
+        {0, 500, 0, 260, 272, 40},    // just inside the bottom edge
+        {0, 30, 0, 260, 272, 30},     // no further than the maximum
+        {100, 500, -100, 52, 272, 52},  // a row above the window comes to its top edge
+        {100, 500, -100, 104, 272, 100}, // a visible row moves nothing
+        {40, 500, -40, 572, 544, 80},    // taller window without the keyboard
+    };
+    for (const Case& c : Cases)
+        EXPECT_EQ(ValueShowingRow(c.value, c.maximum, c.textTop, c.rowTop, c.window), c.expected) << c.rowTop;
+    EXPECT_EQ(Maximum(130, 272), 0);
+    EXPECT_EQ(Maximum(1000, 272), 728);
+    EXPECT_EQ(Maximum(1000, 544), 456);
+}
