@@ -1,28 +1,17 @@
 #include "dialogs/ChooserResult.h"
+#include <QDir>
 
-ChooserResult::ChooserResult(QString& textFilePath)
-    : TextFilePath(textFilePath), SavedPath(textFilePath)
+ChooserResult::ChooserResult(const QString& pathBefore)
+    : SavedPath(pathBefore), TextFilePath(pathBefore)
 {
 }
 
-void ChooserResult::fileClicked(const QString& folder, const QString& fileName)
+void ChooserResult::choose(const QString& folder, const QString& fileName)
 {
-    TextFilePath = joinPath(folder, fileName);
-}
-
-void ChooserResult::fileDoubleClicked(const QString& folder, const QString& fileName)
-{
-    TextFilePath = joinPath(folder, fileName);
+    TextFilePath = QDir(folder).filePath(fileName);
 }
 
 void ChooserResult::cancel()
 {
     TextFilePath = SavedPath;
-}
-
-QString ChooserResult::joinPath(const QString& folder, const QString& fileName)
-{
-    if (folder.endsWith(QLatin1Char('/')))
-        return folder + fileName;
-    return folder + QLatin1Char('/') + fileName;
 }

@@ -1,24 +1,20 @@
 #pragma once
 #include <QString>
 
-// What the file chooser leaves in the program-wide path of the chosen text file.
-// The path is the chooser's only result, so every way of closing it is decided here.
+// What the file chooser hands back: the path of the practice-text file to load. Every way of
+// closing the chooser is decided here; OK, Esc and the close box keep whatever was chosen last.
 class ChooserResult {
 public:
-    // Remembers the path as it was when the chooser opened, for Cancel.
-    explicit ChooserResult(QString& textFilePath);
+    // The path as it was when the chooser opened, kept for Cancel.
+    explicit ChooserResult(const QString& pathBefore);
 
-    void fileClicked(const QString& folder, const QString& fileName);
-    void fileDoubleClicked(const QString& folder, const QString& fileName);
-    // OK and the close box keep whatever the last click chose.
-    void ok() {}
-    void closeBox() {}
+    // A click or a double-click on a file of the file list.
+    void choose(const QString& folder, const QString& fileName);
     void cancel();
 
-    // A volume's root path already ends in "/"; no second separator is added.
-    static QString joinPath(const QString& folder, const QString& fileName);
+    const QString& textFilePath() const { return TextFilePath; }
 
 private:
-    QString& TextFilePath;
-    const QString SavedPath;
+    QString SavedPath;
+    QString TextFilePath;
 };

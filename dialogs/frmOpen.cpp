@@ -7,13 +7,11 @@
 #include <QFileSystemModel>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListView>
+#include <QListWidget>
 #include <QMap>
 #include <QPainter>
 #include <QPushButton>
-#include <QRegularExpression>
 #include <QScrollBar>
-#include <QSortFilterProxyModel>
 #include <QStorageInfo>
 #include <QTimer>
 #include <QTreeView>
@@ -114,26 +112,9 @@ bool canList(const QString& path)
     return info.isDir() && info.isReadable() && info.isExecutable();
 }
 
-// Accepts the volume's root, its ancestors (so the root itself can be shown as the top item)
-// and everything below the root.
-QRegularExpression volumeFilter(const QString& root)
-{
-    QStringList accepted;
-    for (QString path = root;;) {
-        accepted << QRegularExpression::escape(path);
-        if (path == QLatin1String("/"))
-            break;
-        const qsizetype slash = path.lastIndexOf(QLatin1Char('/'));
-        path = slash <= 0 ? QStringLiteral("/") : path.left(slash);
-    }
-    const QString below = root.endsWith(QLatin1Char('/')) ? root : root + QLatin1Char('/');
-    return QRegularExpression(QStringLiteral("^(?:%1|%2.+)$")
-                                  .arg(accepted.join(QLatin1Char('|')), QRegularExpression::escape(below)));
-}
-
 } // namespace
 
-frmOpen::frmOpen(QString& textFilePath, MessageBoxService& messages, QWidget* parent)
+frmOpen::frmOpen(const QString& textFilePath, MessageBoxService& messages, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                           | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
       result_(textFilePath), messages_(messages)
@@ -141,19 +122,17 @@ frmOpen::frmOpen(QString& textFilePath, MessageBoxService& messages, QWidget* pa
     setWindowTitle(QStringLiteral("開啟檔案"));
     setModal(true);
     setFont(mingFont(9.75));
-    setFixedSize(px(kClientWidth), px(kClientHeight));
-    if (parent) {
-        const QRect owner = parent->window()->frameGeometry();
-        move(owner.x() + (owner.width() - width()) / 2, owner.y() + (owner.height() - height()) / 2);
-    }
+    setFixedSize(px(kClientWidth), px(kClientHeight));  // QDialog centres it over its parent
 
     buildControls();
+    fillDrives();
 
+    // A start folder that has been deleted leaves nothing chosen and nothing to list.
     const QString start = QDir::currentPath();
-    const QStorageInfo startVolume(start);
-    const QString startRoot = startVolume.isValid() ? startVolume.rootPath() : QDir::rootPath();
-    fillDrives(startRoot);
-    showVolume(startRoot, start);
+    if (QFileInfo(start).isDir())
+        showFolder(start);
+    else
+        Dir1->expand(dirModel_->index(QDir::rootPath()));
 
     OKButton->setEnabled(false);
     CancelButton->setFocus();
@@ -171,26 +150,18 @@ void frmOpen::buildControls()
 
     dirModel_ = new QFileSystemModel(this);
     dirModel_->setFilter(QDir::Dirs | QDir::NoDotAndDotDot);
-    dirFilter_ = new QSortFilterProxyModel(this);
-    dirFilter_->setSourceModel(dirModel_);
-    dirFilter_->setFilterRole(QFileSystemModel::FilePathRole);
+    dirModel_->setRootPath(QDir::rootPath());
     Dir1 = new QTreeView(this);
     Dir1->setObjectName(QStringLiteral("Dir1"));
-    Dir1->setModel(dirFilter_);
+    Dir1->setModel(dirModel_);
     Dir1->setHeaderHidden(true);
-    for (int column = 1; column < dirFilter_->columnCount(); ++column)
+    for (int column = 1; column < dirModel_->columnCount(); ++column)
         Dir1->hideColumn(column);
-    Dir1->setEditTriggers(QAbstractItemView::NoEditTriggers);
 
-    fileModel_ = new QFileSystemModel(this);
-    fileModel_->setFilter(QDir::Files | QDir::NoDotAndDotDot);
-    // Name filters ignore case unless QDir::CaseSensitive is set, so "B.TXT" is offered too.
-    fileModel_->setNameFilters({QStringLiteral("*.txt")});
-    fileModel_->setNameFilterDisables(false);
-    File1 = new QListView(this);
+    // A listing taken when the folder is shown: a file that changes on disk afterwards can
+    // neither vanish from under the user's choice nor move the highlight to its neighbour.
+    File1 = new QListWidget(this);
     File1->setObjectName(QStringLiteral("File1"));
-    File1->setModel(fileModel_);
-    File1->setEditTriggers(QAbstractItemView::NoEditTriggers);
 
     txtFileName = new QLineEdit(this);
     txtFileName->setObjectName(QStringLiteral("txtFileName"));
@@ -221,118 +192,96 @@ void frmOpen::buildControls()
     connect(CancelButton, &QPushButton::clicked, this, &frmOpen::CancelButton_Click);
     connect(Drive1, &QComboBox::activated, this, &frmOpen::Drive1_Change);
     connect(Dir1->selectionModel(), &QItemSelectionModel::currentChanged, this, &frmOpen::Dir1_Change);
-    connect(File1->selectionModel(), &QItemSelectionModel::selectionChanged, this, &frmOpen::File1_Click);
-    connect(File1, &QListView::doubleClicked, this, &frmOpen::File1_DblClick);
+    connect(File1, &QListWidget::itemSelectionChanged, this, &frmOpen::File1_Click);
+    connect(File1, &QListWidget::itemDoubleClicked, this,
+            [this](const QListWidgetItem* item) { File1_DblClick(item->text()); });
     connect(txtFileName, &QLineEdit::textChanged, this, &frmOpen::txtFileName_Change);
-    // The folders around the current one arrive and are sorted later, pushing it out of view:
-    // follow it until the user scrolls the list.
-    connect(dirFilter_, &QAbstractItemModel::layoutChanged, this, [this] {
-        if (followCurrent_)
+
+    // The folders around the current one arrive and are sorted after it was chosen, pushing it
+    // out of view: follow it until the user scrolls the tree or opens a folder.
+    connect(dirModel_, &QAbstractItemModel::layoutChanged, this, [this] {
+        if (following_)
             Dir1->scrollTo(Dir1->currentIndex());
     });
-    connect(dirFilter_, &QAbstractItemModel::rowsInserted, this, [this] {
-        if (followCurrent_)
-            QTimer::singleShot(0, this, [this] { Dir1->scrollTo(Dir1->currentIndex()); });
-    });
-    connect(Dir1->verticalScrollBar(), &QAbstractSlider::actionTriggered, this, [this] { followCurrent_ = false; });
+    connect(Dir1->verticalScrollBar(), &QAbstractSlider::actionTriggered, this, [this] { following_ = false; });
+    connect(Dir1, &QTreeView::expanded, this, [this] { following_ = false; });
 }
 
-void frmOpen::fillDrives(const QString& startRoot)
+void frmOpen::fillDrives()
 {
     QMap<QString, QString> volumes;  // root path -> label, sorted by path
     for (const QStorageInfo& volume : QStorageInfo::mountedVolumes())
         if (isBrowsable(volume))
             volumes.insert(volume.rootPath(), volume.name());
-    if (!volumes.contains(startRoot))
-        volumes.insert(startRoot, QString());
+    volumes.insert(QDir::rootPath(), volumes.value(QDir::rootPath()));
     for (auto it = volumes.cbegin(); it != volumes.cend(); ++it)
         Drive1->addItem(it.value().isEmpty() ? it.key() : QStringLiteral("%1  [%2]").arg(it.key(), it.value()), it.key());
 }
 
-void frmOpen::showVolume(const QString& root, const QString& folder)
+void frmOpen::showFolder(const QString& folder)
 {
-    moving_ = true;
-    volumeRoot_ = root;
-    Drive1->setCurrentIndex(Drive1->findData(root));
-    dirFilter_->setFilterRegularExpression(volumeFilter(root));
-    const QModelIndex rootIndex = dirModel_->setRootPath(root);
-    Dir1->setRootIndex(dirFilter_->mapFromSource(rootIndex.parent()));
-    moving_ = false;
-    selectFolder(folder);
+    const QModelIndex index = dirModel_->index(folder);
+    Dir1->setCurrentIndex(index);
+    Dir1->scrollTo(index);  // opens the folders above it
+    Dir1->expand(index);    // its subfolders show below it, one step away
+    following_ = true;
 }
 
-void frmOpen::selectFolder(const QString& folder)
+void frmOpen::showFiles(const QString& folder)
 {
-    moving_ = true;
-    const QModelIndex index = dirFilter_->mapFromSource(dirModel_->index(folder));
-    Dir1->setCurrentIndex(index);
-    for (QModelIndex above = index.parent(); above.isValid(); above = above.parent())
-        Dir1->expand(above);
-    Dir1->expand(index);  // its subfolders show below it, one step away
-    Dir1->scrollTo(index);
-    moving_ = false;
-
     folder_ = folder;
-    File1->clearSelection();
-    File1->setRootIndex(fileModel_->setRootPath(folder));
+    File1->clear();
+    if (!folder.isEmpty())  // an empty QDir would list the process's current folder
+        File1->addItems(QDir(folder).entryList({QStringLiteral("*.txt")}, QDir::Files, QDir::Name | QDir::IgnoreCase));
+}
+
+void frmOpen::showDriveOf(const QString& folder)
+{
+    const int drive = Drive1->findData(QStorageInfo(folder).rootPath());
+    if (drive >= 0)
+        Drive1->setCurrentIndex(drive);
 }
 
 void frmOpen::reportUnreadable()
 {
-    messages_.show(QStringLiteral("無法讀取這個磁碟或資料夾。"), ProgramTitle(),
-                   MessageStyle::Exclamation);
-}
-
-void frmOpen::reject()
-{
-    result_.closeBox();
-    QDialog::reject();
+    messages_.show(QStringLiteral("無法讀取這個磁碟或資料夾。"), ProgramTitle(), MessageStyle::Exclamation);
 }
 
 void frmOpen::Drive1_Change(int index)
 {
     const QString root = Drive1->itemData(index).toString();
-    if (root == volumeRoot_)
-        return;
-    if (!canList(root) || !QStorageInfo(root).isReady()) {
-        reportUnreadable();
-        Drive1->setCurrentIndex(Drive1->findData(volumeRoot_));
+    if (canList(root)) {
+        showFolder(root);
         return;
     }
-    showVolume(root, root);
+    reportUnreadable();
+    showDriveOf(folder_);
 }
 
 void frmOpen::Dir1_Change(const QModelIndex& current)
 {
-    if (moving_ || !current.isValid())
-        return;
-    const QString folder = dirModel_->filePath(dirFilter_->mapToSource(current));
-    if (folder == folder_)
-        return;
-    if (canList(folder)) {
-        selectFolder(folder);
-        return;
-    }
-    // The view is still handling the click that moved it; step back once it is done.
-    QTimer::singleShot(0, this, [this] {
-        reportUnreadable();
-        selectFolder(folder_);
-    });
+    const QString folder = dirModel_->filePath(current);
+    showFiles(folder);
+    showDriveOf(folder);
+    // The tree stays on the folder, so the arrow keys can move on past it. The report waits
+    // until the view has finished with the click or key that moved it.
+    if (current.isValid() && !canList(folder))
+        QTimer::singleShot(0, this, &frmOpen::reportUnreadable);
 }
 
 void frmOpen::File1_Click()
 {
-    const QModelIndexList selected = File1->selectionModel()->selectedIndexes();
+    const QList<QListWidgetItem*> selected = File1->selectedItems();
     if (selected.isEmpty())
         return;
-    const QString name = fileModel_->fileName(selected.first());
+    const QString name = selected.first()->text();
     txtFileName->setText(name);
-    result_.fileClicked(folder_, name);
+    result_.choose(folder_, name);
 }
 
-void frmOpen::File1_DblClick(const QModelIndex& index)
+void frmOpen::File1_DblClick(const QString& fileName)
 {
-    result_.fileDoubleClicked(folder_, fileModel_->fileName(index));
+    result_.choose(folder_, fileName);
     accept();
 }
 
@@ -346,12 +295,11 @@ void frmOpen::txtFileName_Change(const QString& text)
 
 void frmOpen::OKButton_Click()
 {
-    result_.ok();
     accept();
 }
 
 void frmOpen::CancelButton_Click()
 {
     result_.cancel();
-    QDialog::reject();
+    reject();
 }

@@ -1,46 +1,25 @@
 #include "dialogs/frmOpen.h"
 #include "doubles/FakeMessageBox.h"
 #include <gtest/gtest.h>
-#include <QApplication>
 #include <QComboBox>
-#include <QDeadlineTimer>
 #include <QDir>
 #include <QFileSystemModel>
 #include <QLineEdit>
-#include <QListView>
+#include <QListWidget>
 #include <QPushButton>
 #include <QStorageInfo>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QThread>
 #include <QTreeView>
-#include <functional>
 #include <memory>
 
 namespace {
 
-// The file system models fill in on a worker thread.
-bool waitUntil(const std::function<bool()>& done)
+TEST(ChooserResultTest, JoinsAFolderAndAFileNameWithOneSeparator)
 {
-    for (QDeadlineTimer deadline(5000); !done(); QThread::msleep(5)) {
-        if (deadline.hasExpired())
-            return false;
-        QApplication::processEvents();
-    }
-    return true;
-}
-
-// The parent is kept persistent: rows arriving meanwhile make the folder proxy re-map its indexes.
-QModelIndex rowNamed(QAbstractItemView* view, const QPersistentModelIndex& parent, const char* name)
-{
-    QModelIndex found;
-    waitUntil([&] {
-        const QModelIndexList hits = view->model()->match(view->model()->index(0, 0, parent), Qt::DisplayRole,
-                                                          QString::fromUtf8(name), 1, Qt::MatchExactly);
-        found = hits.value(0);
-        return found.isValid();
-    });
-    return found;
+    ChooserResult result(QString{});
+    result.choose(QStringLiteral("/"), QStringLiteral("a.txt"));
+    EXPECT_EQ(result.textFilePath(), QStringLiteral("/a.txt"));
 }
 
 class FrmOpenTest : public testing::Test {
@@ -50,43 +29,39 @@ protected:
         QDir dir(folder.path());
         dir.mkdir(QStringLiteral("sub"));
         dir.mkdir(QStringLiteral("empty"));
-        for (const char* name : {"a.txt", "B.TXT", "c.doc", "sub/d.txt"})
+        for (const char* name : {"apple.txt", "mango.txt", "zebra.TXT", "notes.doc", "sub/d.txt"})
             QFile(dir.filePath(QString::fromUtf8(name))).open(QIODevice::WriteOnly);
         QDir::setCurrent(folder.path());
         here = QDir::currentPath();
     }
     void TearDown() override { QDir::setCurrent(previous); }
 
-    void open(QString& path)
+    void open(const QString& path = {})
     {
         dialog = std::make_unique<frmOpen>(path, messages);
         dialog->show();
-        waitUntil([this] { return fileNames().size() >= 2; });
     }
     template <class T> T* child(const char* name) { return dialog->findChild<T*>(QString::fromUtf8(name)); }
-    QListView* files() { return child<QListView>("File1"); }
+    QListWidget* files() { return child<QListWidget>("File1"); }
     QTreeView* dirs() { return child<QTreeView>("Dir1"); }
+    QPushButton* ok() { return child<QPushButton>("OKButton"); }
     QString currentFolder() { return dirs()->currentIndex().data(QFileSystemModel::FilePathRole).toString(); }
     QString inHere(const char* name) { return here + QLatin1Char('/') + QString::fromUtf8(name); }
 
-    QStringList fileNames()
+    static QStringList names(const QAbstractItemModel& model, const QModelIndex& parent = {})
     {
-        QStringList names;
-        for (int row = 0; row < files()->model()->rowCount(files()->rootIndex()); ++row)
-            names << files()->model()->index(row, 0, files()->rootIndex()).data().toString();
-        names.sort();
-        return names;
+        QStringList found;
+        for (int row = 0; row < model.rowCount(parent); ++row)
+            found << model.index(row, 0, parent).data().toString();
+        return found;
     }
+    QStringList fileNames() { return names(*files()->model()); }
 
-    void clickFile(const char* name, bool twice = false)
+    void clickFile(const char* name)
     {
-        const QModelIndex index = rowNamed(files(), files()->rootIndex(), name);
-        ASSERT_TRUE(index.isValid()) << name;
-        files()->scrollTo(index);
-        const QPoint at = files()->visualRect(index).center();
-        QTest::mouseClick(files()->viewport(), Qt::LeftButton, {}, at);
-        if (twice)
-            QTest::mouseDClick(files()->viewport(), Qt::LeftButton, {}, at);
+        const QList<QListWidgetItem*> found = files()->findItems(QString::fromUtf8(name), Qt::MatchExactly);
+        ASSERT_EQ(found.size(), 1) << name;
+        QTest::mouseClick(files()->viewport(), Qt::LeftButton, {}, files()->visualItemRect(found.first()).center());
     }
 
     QTemporaryDir folder;
@@ -96,82 +71,107 @@ protected:
     std::unique_ptr<frmOpen> dialog;
 };
 
-TEST_F(FrmOpenTest, StartsInTheCurrentFolderAndAClickChoosesAFileAndFocusesOk)
+TEST_F(FrmOpenTest, StartsInTheCurrentFolderAndAClickOrAKeyChoosesAFileAndFocusesOk)
 {
-    QString path;
-    open(path);
-    EXPECT_EQ(fileNames(), QStringList({QStringLiteral("B.TXT"), QStringLiteral("a.txt")}));
+    open();
+    EXPECT_EQ(fileNames(), QStringList({QStringLiteral("apple.txt"), QStringLiteral("mango.txt"), QStringLiteral("zebra.TXT")}));
     EXPECT_EQ(currentFolder(), here);
     EXPECT_EQ(child<QComboBox>("Drive1")->currentData().toString(), QStorageInfo(here).rootPath());
-    EXPECT_EQ(child<QPushButton>("OKButton")->geometry(), QRect(400, 208, 81, 25));
-    EXPECT_FALSE(child<QPushButton>("OKButton")->isEnabled());
+    EXPECT_EQ(ok()->geometry(), QRect(400, 208, 81, 25));
+    EXPECT_FALSE(ok()->isEnabled());
     EXPECT_EQ(dialog->focusWidget(), child<QPushButton>("CancelButton"));
 
-    clickFile("a.txt");
-    EXPECT_EQ(child<QLineEdit>("txtFileName")->text(), QStringLiteral("a.txt"));
-    EXPECT_TRUE(child<QPushButton>("OKButton")->isEnabled());
-    EXPECT_EQ(dialog->focusWidget(), child<QPushButton>("OKButton"));
-    EXPECT_EQ(path, inHere("a.txt"));
+    clickFile("mango.txt");
+    EXPECT_EQ(child<QLineEdit>("txtFileName")->text(), QStringLiteral("mango.txt"));
+    EXPECT_TRUE(ok()->isEnabled());
+    EXPECT_EQ(dialog->focusWidget(), ok());
+    EXPECT_EQ(dialog->textFilePath(), inHere("mango.txt"));
+
+    QTest::keyClick(files(), Qt::Key_Down);
+    EXPECT_EQ(dialog->textFilePath(), inHere("zebra.TXT"));
 }
 
 TEST_F(FrmOpenTest, EachWayOfClosingLeavesThePathItShould)
 {
-    QString path = QStringLiteral("/old/x.txt");
-    open(path);
-    clickFile("a.txt");
+    const QString before = QStringLiteral("/old/x.txt");
+    open(before);
+    clickFile("apple.txt");
     child<QPushButton>("CancelButton")->click();
-    EXPECT_EQ(path, QStringLiteral("/old/x.txt"));
+    EXPECT_EQ(dialog->textFilePath(), before);
 
-    open(path);
-    clickFile("a.txt");
-    clickFile("B.TXT");
-    child<QPushButton>("OKButton")->click();
+    open(before);
+    clickFile("apple.txt");
+    clickFile("mango.txt");
+    ok()->click();
     EXPECT_EQ(dialog->result(), QDialog::Accepted);
-    EXPECT_EQ(path, inHere("B.TXT"));
+    EXPECT_EQ(dialog->textFilePath(), inHere("mango.txt"));
 
-    open(path);
-    clickFile("a.txt");
-    dialog->close();
-    EXPECT_EQ(path, inHere("a.txt")) << "the close box keeps the click";
-
-    open(path);
-    clickFile("B.TXT");
-    QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
-    QApplication::sendEvent(dialog.get(), &escape);
-    EXPECT_FALSE(dialog->isVisible());
-    EXPECT_EQ(path, inHere("B.TXT")) << "Esc acts as the close box";
-
-    open(path);
-    clickFile("a.txt", true);
+    // Esc and the close box both reject: the last click stays, or the path from before.
+    for (const char* clicked : {"apple.txt", ""}) {
+        open(before);
+        if (*clicked)
+            clickFile(clicked);
+        QTest::keyClick(dialog.get(), Qt::Key_Escape);
+        EXPECT_FALSE(dialog->isVisible());
+        EXPECT_EQ(dialog->textFilePath(), *clicked ? inHere(clicked) : before);
+    }
+    // A double-click as the view reports it, on a file other than the one clicked last.
+    open(before);
+    clickFile("apple.txt");
+    emit files()->itemDoubleClicked(files()->item(2));
     EXPECT_EQ(dialog->result(), QDialog::Accepted);
-    EXPECT_FALSE(dialog->isVisible());
-    EXPECT_EQ(path, inHere("a.txt"));
+    EXPECT_EQ(dialog->textFilePath(), inHere("zebra.TXT"));
 }
 
-TEST_F(FrmOpenTest, FoldersListTheirFilesAndAnUnreadableOneIsReportedAndLeftUnselected)
+TEST_F(FrmOpenTest, ArrowKeysMoveOnPastAnUnreadableFolderOnceItIsReported)
 {
     // A link whose target goes after listing cannot be read even by root, who ignores chmod.
     auto elsewhere = std::make_unique<QTemporaryDir>();
     ASSERT_TRUE(QFile::link(elsewhere->path(), inHere("gone")));
-    QString path;
-    open(path);
-    const QModelIndex gone = rowNamed(dirs(), dirs()->currentIndex(), "gone");
-    ASSERT_TRUE(gone.isValid());
+    open();
+    const QPersistentModelIndex start = dirs()->currentIndex();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return names(*dirs()->model(), start).join(u' ') == u"empty gone sub"; }));
     elsewhere.reset();
-    dirs()->setCurrentIndex(gone);
-    ASSERT_TRUE(waitUntil([this] { return !messages.calls.empty(); }));
+
+    dirs()->setCurrentIndex(dirs()->model()->index(0, 0, start));
+    EXPECT_TRUE(fileNames().isEmpty());
+    EXPECT_FALSE(ok()->isEnabled());
+    QTest::keyClick(dirs(), Qt::Key_Down);
+    ASSERT_TRUE(QTest::qWaitFor([this] { return !messages.calls.empty(); }));
     EXPECT_EQ(messages.calls.front().title, QStringLiteral("Kelmora英打練習"));
     EXPECT_EQ(messages.calls.front().style, MessageStyle::Exclamation);
-    EXPECT_EQ(currentFolder(), here);
-    EXPECT_EQ(fileNames().size(), 2);
 
-    dirs()->setCurrentIndex(rowNamed(dirs(), dirs()->currentIndex(), "empty"));
-    EXPECT_TRUE(fileNames().isEmpty());
-    EXPECT_FALSE(child<QPushButton>("OKButton")->isEnabled());
-
-    dirs()->setCurrentIndex(rowNamed(dirs(), dirs()->currentIndex().parent(), "sub"));
+    QTest::keyClick(dirs(), Qt::Key_Down);
+    EXPECT_EQ(currentFolder(), inHere("sub"));
     clickFile("d.txt");
-    EXPECT_EQ(path, inHere("sub/d.txt"));
+    EXPECT_EQ(dialog->textFilePath(), inHere("sub/d.txt"));
+    EXPECT_EQ(messages.calls.size(), 1u);
+}
+
+TEST_F(FrmOpenTest, AFileThatVanishesAfterItWasClickedStaysTheChoice)
+{
+    open();
+    clickFile("mango.txt");
+    ASSERT_TRUE(QFile::remove(inHere("mango.txt")));
+    // Once the tree shows a folder made after the removal, the dialog has seen the folder change.
+    QDir(here).mkdir(QStringLiteral("later"));
+    const QPersistentModelIndex start = dirs()->currentIndex();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return names(*dirs()->model(), start).contains(QStringLiteral("later")); }));
+
+    EXPECT_EQ(child<QLineEdit>("txtFileName")->text(), QStringLiteral("mango.txt"));
+    EXPECT_EQ(files()->currentItem()->text(), QStringLiteral("mango.txt"));
+    ok()->click();
+    EXPECT_EQ(dialog->textFilePath(), inHere("mango.txt"));
+}
+
+TEST_F(FrmOpenTest, AStartFolderThatNoLongerExistsListsNoFiles)
+{
+    QDir::setCurrent(inHere("empty"));
+    QDir(here).rmdir(QStringLiteral("empty"));
+    open();
+    EXPECT_FALSE(dirs()->currentIndex().isValid());
+    EXPECT_EQ(files()->count(), 0);
+    EXPECT_FALSE(ok()->isEnabled());
 }
 
 } // namespace
