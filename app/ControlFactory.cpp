@@ -43,8 +43,13 @@ QWidget* Create(const ControlSpec& row, QWidget* parent)
         box->setFrameStyle(QFrame::Box | QFrame::Plain);
         return box;
     }
-    case Kind::Frame:
-        return new QGroupBox(caption, parent);
+    case Kind::Frame: {
+        auto* frame = new QGroupBox(caption, parent);
+        // The design's option buttons stand close together: a narrow gap keeps each caption clear
+        // of the next button.
+        frame->setStyleSheet(QStringLiteral("QRadioButton { spacing: 2px; }"));
+        return frame;
+    }
     case Kind::Option:
         return new QRadioButton(caption, parent);
     case Kind::Bar:
