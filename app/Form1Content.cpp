@@ -76,6 +76,7 @@ void Form1::mnuOpen_Click()
     } else {
         frmOpen chooser(TextFilePath, messages_, this);
         chooser.exec();
+        TextFilePath = chooser.textFilePath();
     }
     // No file chosen yet: nothing can be practised until a text is loaded.
     if (TrimSpaces(TextFilePath).isEmpty()) {
