@@ -1,5 +1,24 @@
 #pragma once
 #include <QString>
 
-// The program's name as every window caption and message box shows it.
-inline QString ProgramTitle() { return QStringLiteral("Kelmora英打練習"); }
+// Who the program is: the names, version and description every caption, message box and the
+// About box show. The version comes from the build (the project's VERSION in CMakeLists.txt).
+namespace ProgramInfo {
+inline constexpr int VersionMajor = KELMORA_VERSION_MAJOR;
+inline constexpr int VersionMinor = KELMORA_VERSION_MINOR;
+inline constexpr int VersionRevision = KELMORA_VERSION_PATCH;
+
+inline QString Title() { return QStringLiteral("Kelmora"); }
+inline QString ProductName() { return QStringLiteral("Kelmora英打練習"); }
+inline QString CompanyName() { return QStringLiteral("Kelmora 開發小組"); }
+inline QString Copyright() { return QStringLiteral("Copyright © 2026 Kelmora 開發小組"); }
+inline QString Comments()
+{
+    return QStringLiteral("本軟體適合英打初學者，介面簡單，容易上手，應該可以很快熟悉鍵位及指法。");
+}
+// A reserved example domain until the project has a page of its own.
+inline QString HomePage() { return QStringLiteral("https://kelmora.example.org/"); }
+} // namespace ProgramInfo
+
+// The caption of every window and the title of every message box.
+inline QString ProgramTitle() { return ProgramInfo::ProductName(); }
