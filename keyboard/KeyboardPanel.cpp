@@ -1,0 +1,175 @@
+#include "keyboard/KeyboardPanel.h"
+#include "keyboard/KeyboardModel.h"
+#include "keyboard/PanelMarks.h"
+#include "platform/BgrColor.h"
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPainter>
+
+using namespace KeyGeometry;
+
+namespace {
+constexpr qreal CornerRadius = 6;
+constexpr qreal SwatchRadius = 3;
+// Room a legend's text may take around its anchor, for skipping legends outside the exposed area.
+constexpr qreal LegendReachX = 50;
+constexpr qreal LegendReachY = 30;
+constexpr qreal NameReach = 100;
+
+QFont LegendFontFor(const LegendFontSpec& spec)
+{
+    QFont font(QString::fromUtf16(spec.family));
+    font.setPointSizeF(spec.points);
+    font.setBold(true);
+    return font;
+}
+
+QRectF LegendBox(const LegendState& legend)
+{
+    if (legend.centred)
+        return {legend.at.x() - LegendReachX, legend.at.y(), 2 * LegendReachX, LegendReachY};
+    return {legend.at.x(), legend.at.y(), NameReach, LegendReachY};
+}
+
+QRectF StrokeBox(const QLineF& line, int width)
+{
+    const qreal grow = width;
+    return QRectF(line.p1(), line.p2()).normalized().adjusted(-grow, -grow, grow, grow);
+}
+
+void DrawStroke(QPainter& painter, const QLineF& line, unsigned colour, int width)
+{
+    painter.setPen(QPen(BgrColor(colour), width, Qt::SolidLine, Qt::FlatCap));
+    painter.drawLine(line);
+}
+} // namespace
+
+KeyboardPanel::KeyboardPanel(KeyboardModel& model, QWidget* parent)
+    : QWidget(parent), model_(model), labelFont_(QString::fromUtf16(PanelMarks::LabelFamily))
+{
+    setObjectName(QStringLiteral("picKey"));
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    resize(PanelWidth, PanelHeight);
+    for (std::size_t i = 0; i < LegendFonts.size(); ++i)
+        legendFonts_[std::size_t(LegendFonts[i].font)] = LegendFontFor(LegendFonts[i]);
+    labelFont_.setPointSizeF(PanelMarks::LabelPoints);
+    model_.setObserver(this);
+}
+
+KeyboardPanel::~KeyboardPanel() { model_.setObserver(nullptr); }
+
+void KeyboardPanel::keyboardAreaChanged(const QRect& area) { update(area); }
+
+void KeyboardPanel::setBaseKeyCalloutsVisible(bool visible)
+{
+    if (visible == calloutsVisible_)
+        return;
+    calloutsVisible_ = visible;
+    for (const auto& callout : PanelMarks::BaseKeyCallouts) {
+        update(callout.left, callout.top, callout.width, callout.height);
+        update(StrokeBox(QLineF(callout.x1, callout.y1, callout.x2, callout.y2), PanelMarks::CalloutLineWidth)
+                   .toAlignedRect());
+    }
+}
+
+void KeyboardPanel::paintEvent(QPaintEvent* event)
+{
+    const QRectF exposed = event->rect();
+    QPainter painter(this);
+    painter.fillRect(event->rect(), BgrColor(PanelColour::Back));
+    painter.setRenderHint(QPainter::Antialiasing);
+    paintKeys(painter, exposed);
+    paintMarks(painter, exposed);
+    paintFingerLegend(painter, exposed);
+    if (calloutsVisible_)
+        paintCallouts(painter);
+}
+
+void KeyboardPanel::paintKeys(QPainter& painter, const QRectF& exposed) const
+{
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(BgrColor(PanelColour::Shadow));
+    for (const ShadowState& shadow : model_.shadows())
+        if (shadow.box.intersects(exposed))
+            painter.drawRoundedRect(shadow.box, CornerRadius, CornerRadius);
+
+    for (const CapState& cap : model_.caps()) {
+        if (!cap.box.intersects(exposed))
+            continue;
+        // The border lies inside the cap, so a cap never draws outside its own box.
+        const qreal width = cap.guide ? GuideBorderWidth : NormalBorderWidth;
+        const qreal inset = width / 2;
+        painter.setPen(QPen(BgrColor(cap.guide ? PanelColour::Guide : PanelColour::Border), width));
+        painter.setBrush(BgrColor(cap.fill));
+        painter.drawRoundedRect(cap.box.adjusted(inset, inset, -inset, -inset), CornerRadius - inset,
+                                CornerRadius - inset);
+    }
+
+    painter.setPen(Qt::black);
+    for (const LegendState& legend : model_.legends()) {
+        const QRectF box = LegendBox(legend);
+        if (!legend.visible || !box.intersects(exposed))
+            continue;
+        painter.setFont(legendFonts_[std::size_t(legend.font)]);
+        painter.drawText(box, (legend.centred ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop | Qt::TextSingleLine,
+                         QString::fromUtf16(legend.text));
+    }
+}
+
+void KeyboardPanel::paintMarks(QPainter& painter, const QRectF& exposed) const
+{
+    painter.setRenderHint(QPainter::Antialiasing, false); // straight lines on whole pixels
+    for (const auto& stroke : PanelMarks::Strokes) {
+        const QLineF line(stroke.x1, stroke.y1, stroke.x2, stroke.y2);
+        if (StrokeBox(line, stroke.width).intersects(exposed))
+            DrawStroke(painter, line, stroke.colour, stroke.width);
+    }
+    for (const QLineF& line : model_.backspaceArrow())
+        if (StrokeBox(line, 1).intersects(exposed))
+            DrawStroke(painter, line, PanelMarks::BackspaceArrowColour, 1);
+    painter.setRenderHint(QPainter::Antialiasing);
+}
+
+void KeyboardPanel::paintFingerLegend(QPainter& painter, const QRectF& exposed) const
+{
+    painter.setFont(labelFont_);
+    for (const auto& swatch : PanelMarks::FingerLegend) {
+        const QRectF box(swatch.left, swatch.top, swatch.width, swatch.height);
+        if (box.intersects(exposed)) {
+            painter.setPen(QPen(BgrColor(PanelColour::Border), 1));
+            painter.setBrush(BgrColor(ColourOf(swatch.fill)));
+            painter.drawRoundedRect(box.adjusted(0.5, 0.5, -0.5, -0.5), SwatchRadius, SwatchRadius);
+        }
+        const QRectF name(swatch.labelLeft, PanelMarks::FingerNameTop, NameReach, LegendReachY);
+        if (name.intersects(exposed)) {
+            painter.setPen(Qt::black);
+            painter.drawText(name, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, QString::fromUtf16(swatch.caption));
+        }
+    }
+}
+
+void KeyboardPanel::paintCallouts(QPainter& painter) const
+{
+    painter.setFont(labelFont_);
+    for (const auto& callout : PanelMarks::BaseKeyCallouts) {
+        DrawStroke(painter, QLineF(callout.x1, callout.y1, callout.x2, callout.y2), PanelColour::Callout,
+                   PanelMarks::CalloutLineWidth);
+        const QRectF box(callout.left, callout.top, callout.width, callout.height);
+        painter.fillRect(box, BgrColor(PanelColour::Callout));
+        painter.setPen(Qt::black);
+        painter.drawText(box, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, QString::fromUtf16(callout.caption));
+    }
+}
+
+void KeyboardPanel::mousePressEvent(QMouseEvent* event)
+{
+    pressed_ = event->button() == Qt::LeftButton;
+}
+
+void KeyboardPanel::mouseReleaseEvent(QMouseEvent* event)
+{
+    const bool click = pressed_ && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
+    pressed_ = false;
+    if (click)
+        emit clicked();
+}

@@ -1,0 +1,45 @@
+#pragma once
+#include "keyboard/KeyboardObserver.h"
+#include "keyboard/KeyTable.h"
+#include <QFont>
+#include <QWidget>
+#include <array>
+
+class KeyboardModel;
+
+// `picKey`: paints the keyboard model's caps, shadows and legends, the marks, the finger
+// colour legend and, when shown, the base-key callouts; repaints only what the model reports
+// changed. A click on it is reported, nothing else is decided here.
+class KeyboardPanel final : public QWidget, private KeyboardObserver {
+    Q_OBJECT
+public:
+    explicit KeyboardPanel(KeyboardModel& model, QWidget* parent = nullptr);
+    ~KeyboardPanel() override;
+
+    // lblBaseKey(0..1) and linBaseKey(0..1), hidden at start.
+    void setBaseKeyCalloutsVisible(bool visible);
+    bool baseKeyCalloutsVisible() const { return calloutsVisible_; }
+
+signals:
+    void clicked();
+    void lampChanged(unsigned colour);   // forwarded from the model, for shpCapsL
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    void keyboardAreaChanged(const QRect& area) override;
+    void capsLampChanged(unsigned colour) override { emit lampChanged(colour); }
+    void paintKeys(QPainter& painter, const QRectF& exposed) const;
+    void paintMarks(QPainter& painter, const QRectF& exposed) const;
+    void paintFingerLegend(QPainter& painter, const QRectF& exposed) const;
+    void paintCallouts(QPainter& painter) const;
+
+    KeyboardModel& model_;
+    std::array<QFont, std::size(LegendFonts)> legendFonts_;
+    QFont labelFont_;
+    bool calloutsVisible_ = false;
+    bool pressed_ = false;
+};

@@ -1,0 +1,255 @@
+#include "keyboard/KeyCodes.h"
+#include "keyboard/KeyboardModel.h"
+#include "keyboard/KeyboardObserver.h"
+#include "keyboard/PanelMarks.h"
+#include "platform/CapsLockQuery.h"
+#include <QRect>
+#include <QStringList>
+#include <gtest/gtest.h>
+
+namespace {
+class FakeCapsLock final : public CapsLockQuery {
+public:
+    bool isOn() const override { return on; }
+    bool on = false;
+};
+
+class RecordingObserver final : public KeyboardObserver {
+public:
+    void keyboardAreaChanged(const QRect& area) override { areas.push_back(area); }
+    void capsLampChanged(unsigned colour) override { lamps.push_back(colour); }
+    std::vector<QRect> areas;
+    std::vector<unsigned> lamps;
+};
+
+// Everything an arrangement could move, as text, so a difference shows where it is.
+QStringList Dump(const KeyboardModel& model)
+{
+    QStringList lines;
+    for (const CapState& c : model.caps())
+        lines << QStringLiteral("cap %1 %2,%3 %4x%5 rest %6,%7")
+                     .arg(c.code).arg(c.box.x()).arg(c.box.y()).arg(c.box.width()).arg(c.box.height())
+                     .arg(model.KeyCapLeft(c.code)).arg(model.KeyCapTop(c.code));
+    for (const ShadowState& s : model.shadows())
+        lines << QStringLiteral("shadow %1 %2,%3 %4x%5").arg(s.index).arg(s.box.x()).arg(s.box.y()).arg(s.box.width()).arg(s.box.height());
+    for (const LegendState& l : model.legends())
+        lines << QStringLiteral("legend %1 %2,%3 %4").arg(l.index).arg(l.at.x()).arg(l.at.y()).arg(l.visible);
+    for (const QLineF& line : model.backspaceArrow())
+        lines << QStringLiteral("arrow %1,%2 %3,%4").arg(line.x1()).arg(line.y1()).arg(line.x2()).arg(line.y2());
+    return lines;
+}
+
+// Which caps are pushed in and outlined, the lamp and ShiftNudged.
+std::string Describe(const KeyboardModel& model)
+{
+    std::string pushed, outlined;
+    for (int code = 1; code <= KeyGeometry::CodeCount; ++code) {
+        const CapState* c = model.cap(code);
+        if (!c || code >= 110) // the keys without legend keep no rest position
+            continue;
+        const QPointF rest(model.KeyCapLeft(code), model.KeyCapTop(code));
+        if (c->box.topLeft() != rest)
+            pushed += (pushed.empty() ? "" : ",") + std::to_string(code) + (c->box.topLeft() == rest + QPointF(1, 1) ? "" : "?");
+        if (c->guide)
+            outlined += (outlined.empty() ? "" : ",") + std::to_string(code);
+    }
+    return "pushed:" + pushed + " outlined:" + outlined + " lamp:" + std::to_string(model.lampColour()) +
+           " nudged:" + std::to_string(model.ShiftNudged());
+}
+
+struct Step {
+    enum Kind { Down, Up, Press, Outline, Unoutline, Guide, ResetShift, ReleaseAll, CapsLockTo } kind;
+    int value = 0;
+    int flag = 0;   // Shift for Down / Up, running for Guide and Down
+    int expected = 0;
+};
+Step Down(int vk, int shift = 0, bool running = false, int expected = 0) { return {Step::Down, vk, shift | (running << 1), expected}; }
+Step Up(int vk, int shift = 0) { return {Step::Up, vk, shift}; }
+Step Press(int ch) { return {Step::Press, ch}; }
+Step Guide(int expected, bool running = true) { return {Step::Guide, 0, running, expected}; }
+
+struct EventCase {
+    const char* name;
+    bool capsLockAtStart;
+    std::vector<Step> steps;
+    const char* after;
+};
+} // namespace
+
+TEST(KeyboardModel, RestPositionsFollowTheArrangement)
+{
+    struct Expect {
+        int code, left, top;
+    };
+    const struct {
+        std::vector<int> choices;
+        std::vector<Expect> rest;
+        bool backspaceLegend;
+        double rightShiftWidth, rightShiftLegendLeft;
+    } cases[] = {
+        {{}, {{8, 632, 0}, {92, 660, 48}, {3, 596, 144}, {65, 84, 96}, {96, 0, 0}, {32, 196, 192}, {1, 0, 0},
+              {110, 0, 0}, {115, 0, 0}, {200, 0, 0}, {201, 0, 0}, {0, 0, 0}, {-1, 0, 0}},
+         true, 129, 604},
+        {{1}, {{8, 680, 0}, {92, 632, 0}, {3, 596, 144}, {13, 620, 96}}, false, 129, 604},
+        {{2}, {{8, 632, 0}, {92, 684, 144}, {3, 596, 144}, {13, 620, 96}}, true, 81, 608},
+        {{2, 0}, {{8, 632, 0}, {92, 660, 48}, {3, 596, 144}}, true, 129, 608},
+        {{1, 7}, {{8, 680, 0}, {92, 632, 0}}, false, 129, 604},
+    };
+    for (const auto& c : cases) {
+        FakeCapsLock caps;
+        KeyboardModel model(caps);
+        for (int choice : c.choices)
+            model.ArrangeKeyboard(choice);
+        SCOPED_TRACE(testing::Message() << "after " << c.choices.size() << " choices");
+        for (const Expect& e : c.rest) {
+            EXPECT_EQ(model.KeyCapLeft(e.code), e.left) << "code " << e.code;
+            EXPECT_EQ(model.KeyCapTop(e.code), e.top) << "code " << e.code;
+        }
+        EXPECT_EQ(model.legends()[52].visible, c.backspaceLegend);
+        EXPECT_EQ(model.cap(3)->box.width(), c.rightShiftWidth);
+        EXPECT_EQ(model.legends()[70].at.x(), c.rightShiftLegendLeft);
+    }
+    EXPECT_EQ(WholePixel(2.5f), 2);
+    EXPECT_EQ(WholePixel(3.5f), 4);
+    EXPECT_EQ(WholePixel(-0.5f), 0);
+    EXPECT_EQ(WholePixel(84.51f), 85);
+}
+
+TEST(KeyboardModel, ChoosingTheShownArrangementMovesNothing)
+{
+    FakeCapsLock caps;
+    KeyboardModel model(caps);
+    for (int index : {0, 2, 1, 0}) {
+        if (index != 0 || model.arrangement() != KeyboardLayout::SmallEnter)
+            model.ArrangeKeyboard(index);
+        const QStringList shown = Dump(model);
+        model.ArrangeKeyboard(index);
+        EXPECT_EQ(Dump(model), shown) << "arrangement " << index;
+        model.ArrangeKeyboard(3); // no such option
+        model.ArrangeKeyboard(-1);
+        EXPECT_EQ(Dump(model), shown) << "unknown options after " << index;
+        EXPECT_EQ(int(model.arrangement()), index);
+    }
+}
+
+// Invariants of the tables in every arrangement: caps and shadows stay on the panel, no cap
+// covers another cap or its shadow, every key a character needs has a recorded rest
+// position, and each finger's keys wear the colour of that finger's swatch.
+TEST(KeyboardModel, TablesAgreeInEveryArrangement)
+{
+    const struct {
+        const char16_t* finger;
+        bool leftHand;
+        const char* keys;
+    } fingers[] = {
+        {u"小指", true, "`1qaz"},  {u"無名指", true, "2wsx"},   {u"中指", true, "3edc"},
+        {u"左食指", true, "4rtfgvb"}, {u"大姆指", true, " "},     {u"右食指", false, "67yuhjnm"},
+        {u"中指", false, "8ik,"},  {u"無名指", false, "9ol."},  {u"小指", false, "0p;/-=[]\\'\b"},
+    };
+    FakeCapsLock caps;
+    KeyboardModel model(caps);
+    for (int index = 0; index < ArrangementCount; ++index) {
+        model.ArrangeKeyboard(index);
+        SCOPED_TRACE(testing::Message() << "arrangement " << index);
+        const QRectF panel(0, 0, KeyGeometry::PanelWidth, KeyGeometry::PanelHeight);
+        ASSERT_EQ(model.caps().size(), model.shadows().size());
+        for (std::size_t i = 0; i < model.caps().size(); ++i) {
+            const CapState& cap = model.caps()[i];
+            const QRectF footprint = cap.box.united(model.shadows()[i].box);
+            EXPECT_TRUE(panel.contains(footprint)) << "cap " << cap.code;
+            for (std::size_t j = 0; j < model.caps().size(); ++j)
+                EXPECT_TRUE(i == j || !footprint.intersects(model.caps()[j].box))
+                    << "cap " << cap.code << " meets cap " << model.caps()[j].code;
+        }
+        for (int ch = 1; ch < 256; ++ch)
+            if (const int code = BaseKeyCode(ch)) {
+                ASSERT_NE(model.cap(code), nullptr) << "character " << ch;
+                EXPECT_EQ(model.cap(code)->box.topLeft(), QPointF(model.KeyCapLeft(code), model.KeyCapTop(code)))
+                    << "character " << ch;
+            }
+        for (const auto& finger : fingers) {
+            const auto swatch = std::find_if(PanelMarks::FingerLegend.begin(), PanelMarks::FingerLegend.end(), [&](const auto& s) {
+                return QStringView(s.caption) == QStringView(finger.finger) && (s.left < KeyGeometry::PanelWidth / 2) == finger.leftHand;
+            });
+            ASSERT_NE(swatch, PanelMarks::FingerLegend.end());
+            for (const char* k = finger.keys; *k; ++k)
+                EXPECT_EQ(model.cap(BaseKeyCode(*k))->fill, ColourOf(swatch->fill)) << "key " << *k;
+        }
+    }
+}
+
+TEST(KeyboardModel, KeysPushCapsOutlineShiftAndSwitchTheLamp)
+{
+    const EventCase cases[] = {
+        {"Caps Lock outside an exercise", false,
+         {{Step::CapsLockTo, 1}, Down(20), Guide('A', false)}, "pushed:20 outlined: lamp:65280 nudged:0"},
+        {"Caps Lock released", false, {{Step::CapsLockTo, 1}, Down(20), Up(20)}, "pushed: outlined: lamp:65280 nudged:0"},
+        {"Caps Lock turned off", true, {{Step::CapsLockTo, 0}, Down(20), Up(20)}, "pushed: outlined: lamp:12632256 nudged:0"},
+        {"start-up with Caps Lock off", false, {}, "pushed: outlined: lamp:8421504 nudged:0"},
+        {"start-up with Caps Lock on", true, {}, "pushed: outlined: lamp:65280 nudged:0"},
+        {"Caps Lock during an exercise waiting for A", false,
+         {Guide('A'), {Step::CapsLockTo, 1}, Down(20, 0, true, 'A')}, "pushed:20 outlined: lamp:65280 nudged:0"},
+        {"Caps Lock off during an exercise waiting for a", true,
+         {Guide('a'), {Step::CapsLockTo, 0}, Down(20, 0, true, 'a')}, "pushed:20 outlined: lamp:12632256 nudged:0"},
+        {"Shift guide for each kind of character", false,
+         {Guide('!'), Guide('^', false), {Step::Outline, 'A'}}, "pushed: outlined:3,65 lamp:8421504 nudged:0"},
+        {"guide moves and ends", false, {Guide('!'), Guide('&'), Guide('1'), Guide('"')}, "pushed: outlined:2 lamp:8421504 nudged:0"},
+        {"end of an exercise", false, {Guide('Z'), {Step::ResetShift}}, "pushed: outlined: lamp:8421504 nudged:0"},
+        {"Shift held over a letter", false,
+         {Down(16, 1), Down(65, 1), Press('A'), Down(65, 1), Press('A')}, "pushed:2,3,65 outlined: lamp:8421504 nudged:1"},
+        {"letter released while Shift is still held", false,
+         {Down(16, 1), Down(65, 1), Press('A'), Up(65, 1)}, "pushed: outlined: lamp:8421504 nudged:1"},
+        {"Shift released alone", false, {Down(16, 1), Up(16, 0)}, "pushed: outlined: lamp:8421504 nudged:1"},
+        {"an unshifted key-down clears ShiftNudged", false,
+         {Down(16, 1), Down(186), Press(';'), Up(16)}, "pushed:2,3,59 outlined: lamp:8421504 nudged:0"},
+        {"punctuation key-up", false, {Down(222, 1), Press('"'), Up(222, 1)}, "pushed: outlined: lamp:8421504 nudged:1"},
+        {"keys without a cap", false, {Press(0xE9), Press(27), Press(0), Up(16), Up(112)}, "pushed: outlined: lamp:8421504 nudged:0"},
+        {"outline and its removal", false,
+         {{Step::Outline, 'q'}, {Step::Outline, 0}, {Step::Outline, '?'}, {Step::Unoutline, 'q'}}, "pushed: outlined:47 lamp:8421504 nudged:0"},
+        {"focus lost with keys held", false,
+         {Press(' '), Press('\b'), Down(16, 1), Down(20, 1), {Step::ReleaseAll}}, "pushed: outlined: lamp:12632256 nudged:1"},
+    };
+    for (const EventCase& c : cases) {
+        FakeCapsLock caps;
+        caps.on = c.capsLockAtStart;
+        KeyboardModel model(caps);
+        for (const Step& step : c.steps) {
+            switch (step.kind) {
+            case Step::Down: model.keyDown(step.value, step.flag & 1, {bool(step.flag & 2), step.expected}); break;
+            case Step::Up: model.keyUp(step.value, step.flag); break;
+            case Step::Press: model.pushKeyCapFor(step.value); break;
+            case Step::Outline: model.outlineKeyFor(step.value); break;
+            case Step::Unoutline: model.clearKeyOutlineFor(step.value); break;
+            case Step::Guide: model.ShowShiftGuide({bool(step.flag), step.expected}); break;
+            case Step::ResetShift: model.resetShiftOutlines(); break;
+            case Step::ReleaseAll: model.releaseAll(); break;
+            case Step::CapsLockTo: caps.on = step.value; break;
+            }
+        }
+        EXPECT_EQ(Describe(model), c.after) << c.name;
+    }
+}
+
+TEST(KeyboardModel, TellsTheObserverOnlyWhatChanged)
+{
+    FakeCapsLock caps;
+    KeyboardModel model(caps);
+    RecordingObserver observer;
+    model.setObserver(&observer);
+    const QRect a(84, 96, 41, 41);
+
+    model.pushKeyCapFor('a');
+    model.pushKeyCapFor('A'); // auto-repeat: already in
+    model.outlineKeyFor('a');
+    model.outlineKeyFor('a');
+    model.keyUp('A', 0);
+    model.keyUp('A', 0);
+    EXPECT_EQ(observer.areas, (std::vector<QRect>{a.adjusted(0, 0, 1, 1), a.translated(1, 1), a.adjusted(0, 0, 1, 1)}));
+
+    observer.areas.clear();
+    model.ArrangeKeyboard(1);
+    EXPECT_EQ(observer.areas, (std::vector<QRect>{QRect(0, 0, 729, 281)}));
+    caps.on = true;
+    model.keyDown(20, 0, {});
+    EXPECT_EQ(observer.lamps, (std::vector<unsigned>{65280}));
+}
