@@ -1,11 +1,12 @@
-# The two commands: `make run` and `make test`. Both install what is missing first.
+# The two commands: `make run` and `make test`; `make package` builds the Debian package. Each installs what is missing first.
 BUILD     ?= build
 BENCHDIR  ?= build-bench
+PKGDIR    ?= build-package
 PACKAGES  := $(shell grep -v -E '^\s*(\#|$$)' debian-packages.txt)
 SUDO      := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 JOBS      ?= $(shell nproc)
 
-.PHONY: run test bench sanitize build deps clean
+.PHONY: run test bench sanitize package build deps clean
 
 run: build
 	./$(BUILD)/kelmora
@@ -24,6 +25,13 @@ sanitize: deps
 	cmake --build build-asan -j $(JOBS)
 	cd build-asan && ASAN_OPTIONS=detect_leaks=0 QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
+# The Debian package (CPack), from a Release tree of its own: $(PKGDIR)/kelmora_<version>_<arch>.deb.
+# Only the program is built for it; the tests are `make test`'s business.
+package: deps
+	cmake -S . -B $(PKGDIR) -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON
+	cmake --build $(PKGDIR) -j $(JOBS) --target kelmora
+	cd $(PKGDIR) && cpack
+
 build: deps
 	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 	cmake --build $(BUILD) -j $(JOBS)
@@ -40,4 +48,4 @@ deps:
 	fi
 
 clean:
-	rm -rf $(BUILD) $(BENCHDIR) build-asan
+	rm -rf $(BUILD) $(BENCHDIR) $(PKGDIR) build-asan
