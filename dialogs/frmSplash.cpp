@@ -1,0 +1,146 @@
+#include "dialogs/frmSplash.h"
+#include "platform/ProgramInfo.h"
+#include "platform/WebOpener.h"
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <algorithm>
+#include <array>
+
+namespace {
+
+constexpr int kClientWidth = 4215;
+constexpr int kClientHeight = 3600;
+
+// The design. The labels and the logo sit inside Frame1, so their places are relative to it.
+constexpr std::array<PlainBox::ControlBox, 10> kControls{{
+    {"Frame1", 120, 60, 4020, 2970},
+    {"lblProductName", 1860, 180, 1920, 345},
+    {"lblCompanyProduct", 1920, 660, 1920, 180},
+    {"imgLogo", 600, 720, 615, 735},
+    {"lblVersion", 3240, 900, 360, 180},
+    {"lblCopyright", 1380, 1140, 2415, 255},
+    {"lblCompany", 1380, 1440, 2415, 255},
+    {"lblNote", 60, 1800, 3795, 975},
+    {"cmdPage", 120, 3120, 2775, 315},
+    {"Command1", 3000, 3120, 1035, 315},
+}};
+
+enum class Sizing { Fixed, ToText, Wraps };
+
+struct LabelLook {
+    std::string_view name;
+    Qt::AlignmentFlag alignment;
+    Sizing sizing;
+    const char* family;  // nullptr: the box's own font
+    qreal points;
+};
+
+constexpr std::array kLabelLooks{
+    LabelLook{"lblProductName", Qt::AlignHCenter, Sizing::ToText, "Arial Black", 12},
+    LabelLook{"lblCompanyProduct", Qt::AlignRight, Sizing::ToText, nullptr, 0},
+    LabelLook{"lblVersion", Qt::AlignRight, Sizing::ToText, nullptr, 0},
+    LabelLook{"lblCopyright", Qt::AlignRight, Sizing::Fixed, "Arial", 9},
+    LabelLook{"lblCompany", Qt::AlignRight, Sizing::Fixed, nullptr, 0},
+    LabelLook{"lblNote", Qt::AlignLeft, Sizing::Wraps, nullptr, 0},
+};
+
+constexpr bool designed(std::string_view name)
+{
+    return std::ranges::any_of(kControls, [name](const PlainBox::ControlBox& box) { return box.name == name; });
+}
+static_assert(std::ranges::all_of(kLabelLooks, [](const LabelLook& look) { return designed(look.name); }));
+
+QString nameOf(std::string_view name) { return QString::fromLatin1(name.data(), qsizetype(name.size())); }
+
+QLabel* makeLabel(QWidget* parent, std::string_view name)
+{
+    auto* label = new QLabel(parent);
+    label->setObjectName(nameOf(name));
+    return label;
+}
+
+QPushButton* makeButton(QWidget* parent, std::string_view name)
+{
+    auto* button = new QPushButton(parent);
+    button->setObjectName(nameOf(name));
+    return button;
+}
+
+// A label sized to its text keeps the edge or centre it is aligned on, so a longer caption grows
+// away from the frame's right edge instead of past it.
+void fitToText(QLabel& label, Qt::AlignmentFlag alignment)
+{
+    const QRect design = label.geometry();
+    QRect fitted(design.topLeft(), label.sizeHint());
+    if (alignment == Qt::AlignRight)
+        fitted.moveRight(design.right());
+    else if (alignment == Qt::AlignHCenter)
+        fitted.moveLeft(design.left() + (design.width() - fitted.width()) / 2);
+    label.setGeometry(fitted);
+}
+
+void applyLook(QLabel& label, const LabelLook& look)
+{
+    if (look.family) {
+        QFont font(QLatin1String(look.family));
+        font.setPointSizeF(look.points);
+        if (look.family == std::string_view("Arial Black"))
+            font.setWeight(QFont::Black);  // a stand-in family may have no face of that name
+        label.setFont(font);
+    }
+    label.setAlignment(look.alignment | Qt::AlignTop);
+    label.setWordWrap(look.sizing == Sizing::Wraps);
+    if (look.sizing == Sizing::ToText)
+        fitToText(label, look.alignment);
+}
+
+} // namespace
+
+frmSplash::frmSplash(WebOpener& web, QWidget* parent) : PlainBox(kClientWidth, kClientHeight, parent), web_(web)
+{
+    Frame1 = new QGroupBox(this);
+    Frame1->setObjectName(QStringLiteral("Frame1"));
+    lblProductName = makeLabel(Frame1, "lblProductName");
+    lblCompanyProduct = makeLabel(Frame1, "lblCompanyProduct");
+    imgLogo = makeLabel(Frame1, "imgLogo");
+    imgLogo->setPixmap(QPixmap(QStringLiteral(":/icon/32.png")));
+    imgLogo->setScaledContents(true);
+    lblVersion = makeLabel(Frame1, "lblVersion");
+    lblCopyright = makeLabel(Frame1, "lblCopyright");
+    lblCompany = makeLabel(Frame1, "lblCompany");
+    lblNote = makeLabel(Frame1, "lblNote");
+    cmdPage = makeButton(this, "cmdPage");
+    Command1 = makeButton(this, "Command1");
+    Command1->setText(QStringLiteral("OK"));
+    placeControls(kControls);
+
+    Form_Load();
+
+    connect(cmdPage, &QPushButton::clicked, this, &frmSplash::cmdPage_Click);
+    connect(Command1, &QPushButton::clicked, this, &frmSplash::accept);
+    Command1->setDefault(true);
+    Command1->setFocus();
+}
+
+void frmSplash::Form_Load()
+{
+    lblVersion->setText(QStringLiteral("版本 %1.%2.%3")
+                            .arg(ProgramInfo::VersionMajor)
+                            .arg(ProgramInfo::VersionMinor)
+                            .arg(ProgramInfo::VersionRevision));
+    lblProductName->setText(ProgramInfo::Title());
+    lblCompanyProduct->setText(ProgramInfo::ProductName());
+    lblCopyright->setText(ProgramInfo::Copyright());
+    lblCompany->setText(ProgramInfo::CompanyName());
+    lblNote->setText(ProgramInfo::Comments());
+    cmdPage->setText(ProgramInfo::HomePage());
+    // Sized after the captions are in.
+    for (const LabelLook& look : kLabelLooks)
+        applyLook(*findChild<QLabel*>(nameOf(look.name)), look);
+}
+
+void frmSplash::cmdPage_Click()
+{
+    web_.open(ProgramInfo::HomePage());
+}

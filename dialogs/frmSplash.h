@@ -1,0 +1,33 @@
+#pragma once
+#include "dialogs/PlainBox.h"
+
+class QGroupBox;
+class QLabel;
+class QPushButton;
+class WebOpener;
+
+// The About box: the program's name, version, maker, copyright line and description, a button
+// that opens the maker's home page and an OK button. Anything else the user does closes it.
+class frmSplash final : public PlainBox {
+    Q_OBJECT
+public:
+    // parent: the main window; the box is placed relative to it.
+    frmSplash(WebOpener& web, QWidget* parent = nullptr);
+
+private:
+    void Form_Load();
+    void cmdPage_Click();
+
+    WebOpener& web_;
+
+    QGroupBox* Frame1 = nullptr;
+    QLabel* lblProductName = nullptr;
+    QLabel* lblCompanyProduct = nullptr;
+    QLabel* imgLogo = nullptr;
+    QLabel* lblVersion = nullptr;
+    QLabel* lblCopyright = nullptr;
+    QLabel* lblCompany = nullptr;
+    QLabel* lblNote = nullptr;
+    QPushButton* cmdPage = nullptr;
+    QPushButton* Command1 = nullptr;
+};

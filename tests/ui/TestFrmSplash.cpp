@@ -1,0 +1,93 @@
+#include "dialogs/frmSplash.h"
+#include "doubles/FakeWebOpener.h"
+#include "platform/ProgramInfo.h"
+#include <gtest/gtest.h>
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+#include <QWindow>
+#include <memory>
+
+namespace {
+
+class FrmSplashTest : public testing::Test {
+protected:
+    std::unique_ptr<frmSplash> open()
+    {
+        auto box = std::make_unique<frmSplash>(web, &main);
+        box->show();
+        return box;
+    }
+    template <class T = QWidget> static T* child(QWidget& box, const char* name)
+    {
+        return box.findChild<T*>(QLatin1String(name));
+    }
+
+    // Sets the main window's outer frame, caption bar and edges included.
+    void placeMain(const QRect& outer)
+    {
+        main.setGeometry(outer);
+        const QRect frame = main.frameGeometry(), client = main.geometry();
+        main.setGeometry(outer - QMargins(client.left() - frame.left(), client.top() - frame.top(),
+                                          frame.right() - client.right(), frame.bottom() - client.bottom()));
+        ASSERT_EQ(main.frameGeometry(), outer);
+    }
+
+    QWidget main;
+    FakeWebOpener web;
+};
+
+TEST_F(FrmSplashTest, ShowsTheProgramsOwnTextsAndStandsAQuarterOfTheMainWindowIn)
+{
+    const auto box = open();
+    const auto n = [](int number) { return QString::number(number); };
+    using namespace ProgramInfo;
+    const std::pair<const char*, QString> texts[]{
+        {"lblProductName", QStringLiteral("Kelmora")},
+        {"lblCompanyProduct", QStringLiteral("Kelmora英打練習")},
+        {"lblVersion", QStringLiteral("版本 ") + n(VersionMajor) + u'.' + n(VersionMinor) + u'.' + n(VersionRevision)},
+        {"lblCopyright", Copyright()},
+        {"lblCompany", CompanyName()},
+        {"lblNote", QStringLiteral("本軟體適合英打初學者，介面簡單，容易上手，應該可以很快熟悉鍵位及指法。")},
+    };
+    for (const auto& [name, text] : texts)
+        EXPECT_EQ(child<QLabel>(*box, name)->text(), text) << name;
+    EXPECT_EQ(child<QPushButton>(*box, "cmdPage")->text(), HomePage());
+    EXPECT_EQ(box->size(), QSize(281, 240));
+
+    // Outer size and place in twips: a quarter of 15345 is 3836, 255.7 pixels, so 255 to the right
+    // of the main window's left edge, wherever that edge stands.
+    const struct { QRect outer; QPoint box; } places[]{
+        {{100, 50, 1024, 738}, {356, 234}},
+        {{-400, 900, 1023, 737}, {-145, 1084}},  // partly off the screen, and left there
+    };
+    for (const auto& place : places) {
+        placeMain(place.outer);
+        EXPECT_EQ(open()->pos(), place.box) << place.outer.x();
+    }
+}
+
+TEST_F(FrmSplashTest, AnyKeyOrClickClosesItButTheHomePageButtonOpensThePage)
+{
+    for (const Qt::Key key : {Qt::Key_Space, Qt::Key_Return, Qt::Key_Escape, Qt::Key_Q}) {
+        const auto box = open();
+        auto* page = child(*box, "cmdPage");
+        page->setFocus();
+        ASSERT_EQ(box->focusWidget(), page);
+        QTest::keyClick(box->windowHandle(), key);
+        EXPECT_FALSE(box->isVisible()) << key;
+    }
+    for (const char* clicked : {"lblNote", "imgLogo", "Frame1", "Command1"}) {
+        const auto box = open();
+        QTest::mouseClick(child(*box, clicked), Qt::LeftButton);
+        EXPECT_FALSE(box->isVisible()) << clicked;
+    }
+    EXPECT_TRUE(web.opened.isEmpty());
+
+    const auto box = open();
+    QTest::mouseClick(child(*box, "cmdPage"), Qt::LeftButton);
+    EXPECT_TRUE(box->isVisible());
+    EXPECT_EQ(web.opened, QStringList{ProgramInfo::HomePage()});
+}
+
+} // namespace
