@@ -1,3 +1,4 @@
+#include "dialogs/frmPosture.h"
 #include "dialogs/frmSplash.h"
 #include "doubles/FakeWebOpener.h"
 #include "platform/ProgramInfo.h"
@@ -88,6 +89,19 @@ TEST_F(FrmSplashTest, AnyKeyOrClickClosesItButTheHomePageButtonOpensThePage)
     QTest::mouseClick(child(*box, "cmdPage"), Qt::LeftButton);
     EXPECT_TRUE(box->isVisible());
     EXPECT_EQ(web.opened, QStringList{ProgramInfo::HomePage()});
+}
+
+TEST_F(FrmSplashTest, ThePostureBoxClosesOnAKeyAndOnAClick)
+{
+    frmPosture keyed(&main);
+    keyed.show();
+    QTest::keyClick(keyed.windowHandle(), 'a');
+    EXPECT_FALSE(keyed.isVisible());
+
+    frmPosture clicked(&main);
+    clicked.show();
+    QTest::mouseClick(child(clicked, "imgPosture"), Qt::LeftButton);
+    EXPECT_FALSE(clicked.isVisible());
 }
 
 } // namespace
