@@ -33,6 +33,9 @@ Form1::Form1(const Services& services, QWidget* parent)
     client->setAutoFillBackground(true);
     QPalette palette = client->palette();
     palette.setColor(QPalette::Window, BgrColor(MainWindowLayout::WindowBack));
+    // Qt's own disabled grey almost vanishes on this light grey: locked controls must stay legible.
+    for (const auto role : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text})
+        palette.setColor(QPalette::Disabled, role, BgrColor(MainWindowLayout::DisabledText));
     client->setPalette(palette);
     setCentralWidget(client);
 

@@ -11,6 +11,7 @@ namespace MainWindowLayout {
 inline constexpr int ClientWidth = 1016;
 inline constexpr int ClientHeight = 684;
 inline constexpr unsigned WindowBack = 12632256;   // light grey
+inline constexpr unsigned DisabledText = 8421504;  // grey
 inline constexpr unsigned NoColor = 0xFFFFFFFF;    // keep the inherited colour
 
 struct FontSpec {
