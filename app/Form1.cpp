@@ -20,8 +20,9 @@ using MainMenus::ItemIndex;
 using MainMenus::MenuIndex;
 
 Form1::Form1(const Services& services, QWidget* parent)
-    : QMainWindow(parent), messages_(services.messages), chooseFile_(services.chooseFile),
-      exercise_(*this, services.messages, services.clock)
+    : QMainWindow(parent), messages_(services.messages), capsLock_(services.capsLock), web_(services.web),
+      chooseFile_(services.chooseFile), exercise_(*this, services.messages, services.clock),
+      keyboard_(services.capsLock)
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Kmora英打練習"));
@@ -61,6 +62,7 @@ Form1::Form1(const Services& services, QWidget* parent)
     picWindow_ = new TextWindow(client);
     picWindow_->setGeometry(MainWindowLayout::TextWindowLeft, MainWindowLayout::TextWindowTop,
                             MainWindowLayout::TextWindowWidth, MainWindowLayout::TextWindowHeight);
+    buildKeyboard(client);
 
     const BuiltMenus m = BuildMenus(menuBar());
     mnuB_ = m.menus[MenuIndex("mnuB")];
@@ -81,7 +83,7 @@ Form1::Form1(const Services& services, QWidget* parent)
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
     winId(); // the key translator needs the native window now, before the first key
-    keys_ = std::make_unique<KeyTranslator>(windowHandle(), *this);
+    keys_ = std::make_unique<KeyTranslator>(windowHandle(), *this, capsLock_);
 }
 
 Form1::~Form1() = default;
@@ -144,9 +146,6 @@ void Form1::setExerciseLocked(bool locked)
 void Form1::focusText() { picWindow_->canvas().setFocus(); }
 void Form1::fitScrollBar(bool resetToTop) { picWindow_->FitScrollBar(resetToTop); }
 void Form1::scrollToChar(int index) { picWindow_->ScrollToChar(index); }
-
-void Form1::keyDown(int /*virtualKey*/, int /*shift*/) {}
-void Form1::keyUp(int /*virtualKey*/, int /*shift*/) {}
 
 bool Form1::keysCaptured() const { return exercise_.running(); }
 

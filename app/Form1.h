@@ -1,13 +1,17 @@
 #pragma once
 #include "exercise/ExerciseView.h"
 #include "exercise/TypingExercise.h"
+#include "keyboard/KeyboardModel.h"
 #include "platform/KeySink.h"
 #include <QMainWindow>
 #include <array>
 #include <functional>
 #include <memory>
 
+class CapsLamp;
+class CapsLockQuery;
 class Clock;
+class KeyboardPanel;
 class KeyTranslator;
 class MessageBoxService;
 class QAction;
@@ -17,6 +21,7 @@ class QMenu;
 class QPushButton;
 class QRadioButton;
 class TextWindow;
+class WebOpener;
 
 // The main window: builds itself from the design tables, shows what the typing exercise
 // reports and hands it the window's events. The path of a key is in the README.
@@ -26,6 +31,8 @@ public:
     struct Services {
         MessageBoxService& messages;
         const Clock& clock;
+        CapsLockQuery& capsLock;
+        WebOpener& web;
         // Shows the file chooser and returns the path it leaves; the real dialog if empty.
         std::function<QString(const QString& textFilePath)> chooseFile = {};
     };
@@ -33,6 +40,7 @@ public:
     ~Form1() override;
 
     TypingExercise& exercise() { return exercise_; }
+    const KeyboardModel& keyboard() const { return keyboard_; }
     // Full path of the practice file last chosen in the file chooser.
     const QString& textFilePath() const { return TextFilePath; }
 
@@ -50,18 +58,26 @@ public:
     void focusText() override;
     void fitScrollBar(bool resetToTop) override;
     void scrollToChar(int index) override;
+    void outlineKeyFor(int charCode) override { keyboard_.outlineKeyFor(charCode); }
+    void clearKeyOutlineFor(int charCode) override { keyboard_.clearKeyOutlineFor(charCode); }
+    void pushKeyCapFor(int charCode) override { keyboard_.pushKeyCapFor(charCode); }
+    void showShiftGuide() override { keyboard_.ShowShiftGuide(guideContext()); }
+    void resetShiftOutlines() override { keyboard_.resetShiftOutlines(); }
 
     // KeySink
-    void keyDown(int virtualKey, int shift) override;
+    void keyDown(int virtualKey, int shift) override { Form_KeyDown(virtualKey, shift); }
     void keyPress(int charCode) override { Form_KeyPress(charCode); }
-    void keyUp(int virtualKey, int shift) override;
+    void keyUp(int virtualKey, int shift) override { Form_KeyUp(virtualKey, shift); }
     bool keysCaptured() const override;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void createConnections();
+    void buildKeyboard(QWidget* client);
+    GuideContext guideContext() const { return {exercise_.running(), exercise_.state().ExpectedChar}; }
     void LoadLessonMenu();
     void LoadPassageMenu();
     void LoadWarmUpMenu();
@@ -70,6 +86,9 @@ private:
     void Form_KeyPress(int charCode) { exercise_.keyPressed(charCode); }
     void mnuEsc_Click() { exercise_.interrupt(); }
     void optClass_Click(int index) { exercise_.setSpeedLevel(index + 1); }
+    void optKey_Click(int index) { keyboard_.ArrangeKeyboard(index); }
+    void Form_KeyDown(int virtualKey, int shift) { keyboard_.keyDown(virtualKey, shift, guideContext()); }
+    void Form_KeyUp(int virtualKey, int shift) { keyboard_.keyUp(virtualKey, shift); }
     void mnuBase_Click(int index);
     void mnuClass_Click(int index);
     void mnuCR_Click(int set);
@@ -78,9 +97,12 @@ private:
     void EndProgram();
 
     MessageBoxService& messages_;
+    CapsLockQuery& capsLock_;
+    WebOpener& web_;
     std::function<QString(const QString&)> chooseFile_;
     QString TextFilePath;
     TypingExercise exercise_;
+    KeyboardModel keyboard_;
 
     QPushButton* cmdStart_ = nullptr;
     QPushButton* cmdEnd_ = nullptr;
@@ -96,6 +118,8 @@ private:
     QLabel* Label1_ = nullptr;
     QLabel* lblEsc_ = nullptr;
     TextWindow* picWindow_ = nullptr;
+    KeyboardPanel* picKey_ = nullptr;
+    CapsLamp* shpCapsL_ = nullptr;
 
     QMenu* mnuB_ = nullptr;
     QMenu* mnuC_ = nullptr;

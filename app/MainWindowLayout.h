@@ -122,4 +122,10 @@ inline constexpr int TextWindowTop = 108;
 inline constexpr int TextWindowWidth = 985;
 inline constexpr int TextWindowHeight = 272;
 
+// `picKey`, the keyboard panel, and `shpCapsL`, the Caps Lock lamp; drawn by their own widgets.
+inline constexpr int KeyboardLeft = 24;
+inline constexpr int KeyboardTop = 396;
+inline constexpr int CapsLampLeft = 560;
+inline constexpr int CapsLampTop = 56;
+
 } // namespace MainWindowLayout

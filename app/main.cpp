@@ -1,6 +1,8 @@
 #include "app/AppSetup.h"
 #include "app/Form1.h"
+#include "platform/QtCapsLock.h"
 #include "platform/QtMessageBox.h"
+#include "platform/QtWebOpener.h"
 #include "platform/SteadyClock.h"
 #include <QApplication>
 
@@ -13,7 +15,9 @@ int main(int argc, char** argv)
 
     SteadyClock clock;
     QtMessageBox messages;
-    Form1 window({messages, clock});
+    QtCapsLock capsLock;
+    QtWebOpener web;
+    Form1 window({messages, clock, capsLock, web});
     messages.setParentWindow(&window);
     window.show();
     return QApplication::exec();

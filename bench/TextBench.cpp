@@ -1,8 +1,10 @@
 // Layout, memory and key-to-screen figures for the largest practice text.
 #include "app/AppSetup.h"
 #include "app/Form1.h"
+#include "doubles/FakeCapsLock.h"
 #include "doubles/FakeClock.h"
 #include "doubles/FakeMessageBox.h"
+#include "doubles/FakeWebOpener.h"
 #include "exercise/PracticeText.h"
 #include "exercise/TextCanvas.h"
 #include <QApplication>
@@ -44,7 +46,9 @@ long ResidentKiB()
 struct Window {
     FakeMessageBox messages;
     FakeClock clock;
-    Form1 form{{messages, clock}};
+    FakeCapsLock capsLock;
+    FakeWebOpener web;
+    Form1 form{{messages, clock, capsLock, web}};
     Window()
     {
         form.show();

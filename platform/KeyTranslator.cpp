@@ -1,10 +1,12 @@
 #include "platform/KeyTranslator.h"
+#include "platform/CapsLockQuery.h"
 #include "platform/KeySink.h"
 #include "platform/VirtualKey.h"
 #include <QKeyEvent>
 #include <QWindow>
 
-KeyTranslator::KeyTranslator(QWindow* window, KeySink& sink) : sink_(sink)
+KeyTranslator::KeyTranslator(QWindow* window, KeySink& sink, CapsLockQuery& capsLock)
+    : sink_(sink), capsLock_(capsLock)
 {
     window->installEventFilter(this);
 }
@@ -54,6 +56,8 @@ bool KeyTranslator::eventFilter(QObject* watched, QEvent* event)
     // Decided before the key is handled: the key that finishes an exercise still belongs to it.
     const bool captured = sink_.keysCaptured();
     if (event->type() == QEvent::KeyPress) {
+        // First, so that a Caps Lock key-down already reads the new state.
+        capsLock_.keyPressed(key.key(), key.modifiers(), key.text(), key.nativeModifiers());
         sink_.keyDown(virtualKey, shiftStateOf(key));
         if (const int code = charCodeOf(key))
             sink_.keyPress(code);

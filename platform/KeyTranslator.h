@@ -1,6 +1,7 @@
 #pragma once
 #include <QObject>
 
+class CapsLockQuery;
 class KeySink;
 class QKeyEvent;
 class QWindow;
@@ -12,7 +13,8 @@ class QWindow;
 class KeyTranslator final : public QObject {
     Q_OBJECT
 public:
-    KeyTranslator(QWindow* window, KeySink& sink);
+    // The Caps Lock query sees each key press too, where it must learn the toggle from keys.
+    KeyTranslator(QWindow* window, KeySink& sink, CapsLockQuery& capsLock);
 
     // Character code of a key press: 13, 8, 27 and 9 for Enter, Backspace, Esc and Tab,
     // the character otherwise, 0 when the key types nothing (Delete, Alt combinations).
@@ -23,4 +25,5 @@ protected:
 
 private:
     KeySink& sink_;
+    CapsLockQuery& capsLock_;
 };

@@ -1,8 +1,12 @@
 #include "app/Form1.h"
+#include "keyboard/CapsLamp.h"
+#include "doubles/FakeCapsLock.h"
 #include "doubles/FakeClock.h"
 #include "doubles/FakeMessageBox.h"
+#include "doubles/FakeWebOpener.h"
 #include <QApplication>
 #include <QFrame>
+#include <QInputMethodQueryEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QScreen>
@@ -51,8 +55,10 @@ protected:
 
     FakeMessageBox messages;
     FakeClock clock;
+    FakeCapsLock capsLock;
+    FakeWebOpener web;
     std::optional<QString> choice; // empty: the user cancels the chooser
-    Form1 form{{messages, clock, [this](const QString& path) { return choice.value_or(path); }}};
+    Form1 form{{messages, clock, capsLock, web, [this](const QString& path) { return choice.value_or(path); }}};
 };
 
 constexpr const char* LockedControls[] = {"cmdStart", "cmdEnd", "frmKeySet"};
@@ -223,4 +229,44 @@ TEST_F(Form1Test, LongTextsScrollWithTheCursorTheBarAndTheWheel)
     EXPECT_EQ(bar->value(), 0) << "a new text starts at the top";
     EXPECT_EQ(bar->maximum(), 0);
     EXPECT_TRUE(control("cmdStart")->hasFocus());
+}
+
+TEST_F(Form1Test, TheKeyboardGuidesEchoesAndNeverComposes)
+{
+    const KeyboardModel& keys = form.keyboard();
+    form.exercise().loadText({"A;"});
+    click("cmdStart");
+    EXPECT_TRUE(keys.cap('A')->guide);
+    EXPECT_TRUE(keys.cap(3)->guide) << "a capital asks for the right Shift";
+
+    QTest::keyPress(form.windowHandle(), 'A', Qt::ShiftModifier);
+    EXPECT_TRUE(keys.cap('A')->pushed && keys.cap(2)->pushed && keys.cap(3)->pushed);
+    QTest::keyRelease(form.windowHandle(), Qt::Key_A);
+    EXPECT_FALSE(keys.cap('A')->pushed || keys.cap(2)->pushed);
+    EXPECT_FALSE(keys.cap('A')->guide);
+    EXPECT_TRUE(keys.cap(';')->guide);
+    EXPECT_FALSE(keys.cap(3)->guide);
+
+    // A key whose release goes to another window springs back when the focus moves.
+    QTest::keyPress(form.windowHandle(), 'x');
+    EXPECT_TRUE(keys.cap('X')->pushed);
+    QEvent deactivated(QEvent::ActivationChange);
+    QApplication::sendEvent(&form, &deactivated);
+    EXPECT_FALSE(keys.cap('X')->pushed);
+
+    capsLock.on = true;
+    QTest::keyClick(form.windowHandle(), Qt::Key_CapsLock);
+    EXPECT_EQ(control<CapsLamp>("shpCapsL")->colour(), 65280u);
+
+    // An input method must never turn practice keys into a composition.
+    for (QWidget* widget : form.findChildren<QWidget*>())
+        EXPECT_FALSE(widget->testAttribute(Qt::WA_InputMethodEnabled)) << widget->objectName().toStdString();
+    QInputMethodQueryEvent query(Qt::ImEnabled);
+    QApplication::sendEvent(QApplication::focusObject(), &query);
+    EXPECT_FALSE(query.value(Qt::ImEnabled).toBool());
+
+    item("mnuEsc")->trigger();
+    click("optKey_1");
+    EXPECT_EQ(keys.KeyCapLeft(92), 632);
+    EXPECT_EQ(keys.KeyCapTop(92), 0);
 }

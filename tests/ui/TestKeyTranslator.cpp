@@ -1,3 +1,4 @@
+#include "keyboard/CapsLockTracker.h"
 #include "platform/KeySink.h"
 #include "platform/KeyTranslator.h"
 #include <QCoreApplication>
@@ -8,7 +9,10 @@
 namespace {
 class RecordingSink final : public KeySink {
 public:
-    void keyDown(int vk, int shift) override { log << QStringLiteral("down %1/%2").arg(vk).arg(shift); }
+    void keyDown(int vk, int shift) override
+    {
+        log << QStringLiteral("down %1/%2").arg(vk).arg(shift) + (vk == 20 && caps->isOn() ? " on" : "");
+    }
     void keyPress(int code) override
     {
         log << QStringLiteral("press %1").arg(code);
@@ -21,6 +25,7 @@ public:
     QStringList log;
     bool captured = false;
     bool finishOnPress = false;
+    const CapsLockQuery* caps = nullptr;
 };
 
 // Counts the keys that get past the translator, as the focused control would see them.
@@ -50,12 +55,18 @@ protected:
 
     ProbeWindow window;
     RecordingSink sink;
-    KeyTranslator translator{&window, sink};
+    CapsLockTracker caps; // follows the keys, as on a platform without a query
+    KeyTranslator translator{&window, sink, caps};
 };
 } // namespace
 
 TEST_F(KeyTranslatorTest, KeysArriveAsWindowsCodesAndCharacters)
 {
+    sink.caps = &caps;
+    press(Qt::Key_CapsLock);
+    press(Qt::Key_CapsLock);
+    EXPECT_EQ(take(), QStringList({"down 20/0 on", "down 20/0"})) << "a Caps Lock key-down sees the new state";
+
     press(Qt::Key_Colon, Qt::ShiftModifier, ":");
     // Shift is often released first: the release carries the unshifted key, same code.
     send(QEvent::KeyRelease, Qt::Key_Semicolon, {}, ";");
