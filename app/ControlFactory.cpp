@@ -5,6 +5,9 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QApplication>
+#include <QPointer>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -21,6 +24,26 @@ QFont FontFor(const FontSpec& face, const QFont& inherited)
 }
 
 namespace {
+// The design's option buttons stand close together: a narrow gap between button and caption
+// keeps each caption clear of the next button.
+class CompactOption final : public QProxyStyle {
+public:
+    int pixelMetric(PixelMetric metric, const QStyleOption* option, const QWidget* widget) const override
+    {
+        return metric == PM_RadioButtonLabelSpacing ? 2 : QProxyStyle::pixelMetric(metric, option, widget);
+    }
+};
+
+QStyle* CompactOptionStyle()
+{
+    static QPointer<QStyle> style;
+    if (!style) {
+        style = new CompactOption;
+        style->setParent(qApp); // outlives every window
+    }
+    return style;
+}
+
 QString NameOf(std::string_view name) { return QString::fromLatin1(name.data(), qsizetype(name.size())); }
 
 QWidget* Create(const ControlSpec& row, QWidget* parent)
@@ -43,15 +66,13 @@ QWidget* Create(const ControlSpec& row, QWidget* parent)
         box->setFrameStyle(QFrame::Box | QFrame::Plain);
         return box;
     }
-    case Kind::Frame: {
-        auto* frame = new QGroupBox(caption, parent);
-        // The design's option buttons stand close together: a narrow gap keeps each caption clear
-        // of the next button.
-        frame->setStyleSheet(QStringLiteral("QRadioButton { spacing: 2px; }"));
-        return frame;
+    case Kind::Frame:
+        return new QGroupBox(caption, parent);
+    case Kind::Option: {
+        auto* option = new QRadioButton(caption, parent);
+        option->setStyle(CompactOptionStyle());
+        return option;
     }
-    case Kind::Option:
-        return new QRadioButton(caption, parent);
     case Kind::Bar:
     case Kind::Line:
         return new QWidget(parent);
