@@ -73,6 +73,11 @@ QWidget* Create(const ControlSpec& row, QWidget* parent)
         option->setStyle(CompactOptionStyle());
         return option;
     }
+    case Kind::Picture: {
+        auto* picture = new QLabel(parent);
+        picture->setPixmap(QPixmap(caption));
+        return picture;
+    }
     case Kind::Bar:
     case Kind::Line:
         return new QWidget(parent);

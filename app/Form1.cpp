@@ -1,18 +1,24 @@
 #include "app/Form1.h"
 #include "app/ControlFactory.h"
+#include "app/WindowPlace.h"
+#include "keyboard/CapsLamp.h"
+#include "keyboard/KeyboardPanel.h"
 #include "exercise/Gauge.h"
 #include "exercise/TextCanvas.h"
 #include "exercise/TextWindow.h"
 #include "platform/BgrColor.h"
 #include "platform/KeyTranslator.h"
 #include <QCloseEvent>
+#include <QGuiApplication>
 #include <QGroupBox>
+#include <QIcon>
 #include <QLabel>
 #include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QWindow>
 
 using MainWindowLayout::IndexOf;
@@ -20,12 +26,17 @@ using MainMenus::ItemIndex;
 using MainMenus::MenuIndex;
 
 Form1::Form1(const Services& services, QWidget* parent)
-    : QMainWindow(parent), messages_(services.messages), capsLock_(services.capsLock), web_(services.web),
+    : QMainWindow(parent), messages_(services.messages), clock_(services.clock), capsLock_(services.capsLock),
+      web_(services.web),
       chooseFile_(services.chooseFile), exercise_(*this, services.messages, services.clock),
       keyboard_(services.capsLock)
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Kmora英打練習"));
+    QIcon icon;
+    for (const int size : {16, 22, 24, 32, 48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/icon/%1.png").arg(size), QSize(size, size));
+    setWindowIcon(icon);
     setFont(FontFor(MainWindowLayout::WindowFont, font()));
 
     auto* client = new QWidget(this);
@@ -57,7 +68,6 @@ Form1::Form1(const Services& services, QWidget* parent)
     Label1_ = As<QLabel>(c[IndexOf("Label1")]);
     lblEsc_ = As<QLabel>(c[IndexOf("lblEsc")]);
     optKey_[0]->setChecked(true);
-    optClass_[2]->setChecked(true);
 
     picWindow_ = new TextWindow(client);
     picWindow_->setGeometry(MainWindowLayout::TextWindowLeft, MainWindowLayout::TextWindowTop,
@@ -72,21 +82,52 @@ Form1::Form1(const Services& services, QWidget* parent)
     mnuOpen_ = m.items[ItemIndex("mnuOpen")];
     mnuEsc_ = m.items[ItemIndex("mnuEsc")];
     mnuExit_ = m.items[ItemIndex("mnuExit")];
+    mnuPos_ = {m.items[ItemIndex("mnuPos_1")], m.items[ItemIndex("mnuPos_2")]};
+    mnuAbout_ = m.items[ItemIndex("mnuAbout")];
 
     lockedControls_ = {cmdStart_, cmdEnd_, frmKeySet_};
     lockedMenus_ = {mnuOpen_, mnuB_->menuAction(), mnuC_->menuAction(), mnuCR_->menuAction(), mnuE_->menuAction()};
 
-    LoadLessonMenu();
-    LoadPassageMenu();
     LoadWarmUpMenu();
     createConnections();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
+    Form_Load();
 
     winId(); // the key translator needs the native window now, before the first key
     keys_ = std::make_unique<KeyTranslator>(windowHandle(), *this, capsLock_);
 }
 
 Form1::~Form1() = default;
+
+// What start-up does to the built window, in order, before it is first shown.
+void Form1::Form_Load()
+{
+    placeOnScreen();
+    // The text templates (cell sizes and fonts) and lblEtr are the text canvas's own design.
+    keyboard_.FillKeyPositions();
+    setProgressWidth(0);
+    setSpeedWidth(0);
+    exercise_.stopClock();
+    shpCapsL_->setColour(keyboard_.lampColour());
+    picWindow_->FitScrollBar(true);
+    optClass_[StartSpeedLevel - 1]->setChecked(true);
+    exercise_.setSpeedLevel(StartSpeedLevel);
+    lblEsc_->setText(QStringLiteral("按Esc鍵中斷"));
+    lblEsc_->hide();
+    LoadLessonMenu();
+    LoadPassageMenu();
+    picKey_->setBaseKeyCalloutsVisible(false);
+}
+
+void Form1::placeOnScreen()
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QSize size = screen->geometry().size() * WindowPlace::TwipsPerPixel;
+    const QPointF at = WindowPlace::TopLeft(size.width(), size.height()) / WindowPlace::TwipsPerPixel;
+    move(screen->geometry().topLeft() + at.toPoint());
+}
 
 void Form1::createConnections()
 {
@@ -97,6 +138,10 @@ void Form1::createConnections()
     connect(mnuOpen_, &QAction::triggered, this, &Form1::mnuOpen_Click);
     for (int i = 0; i < int(optClass_.size()); ++i)
         connect(optClass_[i], &QRadioButton::clicked, this, [this, i] { optClass_Click(i); });
+    connect(cmdSandH_, &QPushButton::clicked, this, &Form1::cmdSandH_Click);
+    connect(mnuPos_[0], &QAction::triggered, this, [this] { mnuPos_Click(1); });
+    connect(mnuPos_[1], &QAction::triggered, this, [this] { mnuPos_Click(2); });
+    connect(mnuAbout_, &QAction::triggered, this, &Form1::mnuAbout_Click);
 }
 
 void Form1::setRightCaption(const QString& caption) { lblRight_->setText(caption); }
@@ -157,5 +202,6 @@ void Form1::EndProgram()
 void Form1::closeEvent(QCloseEvent* event)
 {
     exercise_.stopClock();
+    tmrHand.stop();
     event->accept();
 }

@@ -1,9 +1,11 @@
 #pragma once
 #include "exercise/ExerciseView.h"
 #include "exercise/TypingExercise.h"
+#include "keyboard/FingerGuide.h"
 #include "keyboard/KeyboardModel.h"
 #include "platform/KeySink.h"
 #include <QMainWindow>
+#include <QTimer>
 #include <array>
 #include <functional>
 #include <memory>
@@ -41,6 +43,9 @@ public:
 
     TypingExercise& exercise() { return exercise_; }
     const KeyboardModel& keyboard() const { return keyboard_; }
+    const FingerGuide& fingerGuide() const { return guide_; }
+    // The finger guide's tick, every frame while it runs.
+    void tmrHand_Timer();
     // Full path of the practice file last chosen in the file chooser.
     const QString& textFilePath() const { return TextFilePath; }
 
@@ -63,6 +68,8 @@ public:
     void pushKeyCapFor(int charCode) override { keyboard_.pushKeyCapFor(charCode); }
     void showShiftGuide() override { keyboard_.ShowShiftGuide(guideContext()); }
     void resetShiftOutlines() override { keyboard_.resetShiftOutlines(); }
+    bool fingerGuideRunning() const override { return tmrHand.isActive(); }
+    void stopFingerGuide() override { StopFingerGuide(); }
 
     // KeySink
     void keyDown(int virtualKey, int shift) override { Form_KeyDown(virtualKey, shift); }
@@ -75,6 +82,8 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
+    void Form_Load();
+    void placeOnScreen();
     void createConnections();
     void buildKeyboard(QWidget* client);
     GuideContext guideContext() const { return {exercise_.running(), exercise_.state().ExpectedChar}; }
@@ -95,14 +104,22 @@ private:
     void mnuOpen_Click();
     void loadBuiltIn(const QString& caption, const QStringList& lines);
     void EndProgram();
+    void mnuPos_Click(int index);
+    void StopFingerGuide();
+    void picKey_Click();
+    void cmdSandH_Click();
+    void mnuAbout_Click();
 
     MessageBoxService& messages_;
+    const Clock& clock_;
     CapsLockQuery& capsLock_;
     WebOpener& web_;
     std::function<QString(const QString&)> chooseFile_;
     QString TextFilePath;
     TypingExercise exercise_;
     KeyboardModel keyboard_;
+    FingerGuide guide_;
+    QTimer tmrHand;
 
     QPushButton* cmdStart_ = nullptr;
     QPushButton* cmdEnd_ = nullptr;
@@ -128,6 +145,8 @@ private:
     QAction* mnuOpen_ = nullptr;
     QAction* mnuEsc_ = nullptr;
     QAction* mnuExit_ = nullptr;
+    std::array<QAction*, 2> mnuPos_{};
+    QAction* mnuAbout_ = nullptr;
 
     // What an exercise locks, so that nothing can load another text meanwhile.
     std::array<QWidget*, 3> lockedControls_{};

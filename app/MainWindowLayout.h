@@ -32,6 +32,7 @@ enum class Kind {
     Frame,   // captioned frame holding option buttons
     Option,
     Line,    // one-pixel black tick mark
+    Picture, // a picture from the program's resources; the caption names it
 };
 enum class Align { Left, Center };
 
@@ -88,13 +89,14 @@ inline constexpr std::array Controls{
     ControlSpec{"Label2_7", Kind::Label, {}, 568, 28, 0, 13, u"獵豹"},
 
     ControlSpec{"Label3_1", Kind::Label, {}, 552, 72, 29, 29, u"Caps Lock"},
-    ControlSpec{"lblEsc", Kind::Label, {}, 592, 72, 105, 25, u"按Esc鍵中斷", {u"新細明體", 12, true}, NoColor, NoColor, Align::Center, false},
+    ControlSpec{"lblEsc", Kind::Label, {}, 592, 72, 105, 25, u"Label5", {u"新細明體", 12, true}, NoColor, NoColor, Align::Center},
     ControlSpec{"Label2_1", Kind::Label, {}, 648, 16, 73, 13, u"正確按鍵："},
     ControlSpec{"lblRight", Kind::Label, {}, 728, 8, 137, 21, u"0", CounterFont, NoColor, NoColor, Align::Center},
     ControlSpec{"Label2_2", Kind::Label, {}, 648, 40, 73, 13, u"錯誤按鍵："},
     ControlSpec{"lblWrong", Kind::Label, {}, 728, 32, 137, 29, u"0", CounterFont, NoColor, 8421504, Align::Center},
     ControlSpec{"Label2_0", Kind::Label, {}, 912, 8, 73, 13, u"打字時間："},
     ControlSpec{"Label1", Kind::Label, {}, 912, 24, 0, 29, u"0:0:0", {u"Arial", 18, true}},
+    ControlSpec{"Image1", Kind::Picture, {}, 768, 400, 225, 240, u":/photo.png"},
 };
 
 // Position of a control in the table. Evaluated while compiling, so a misspelt name, or a

@@ -10,6 +10,7 @@ int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Kelmora"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.example.kelmora")); // the menu entry's icon and name
     InstallFontSubstitutes();
     InstallTranslations(app);
 

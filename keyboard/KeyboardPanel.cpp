@@ -1,4 +1,5 @@
 #include "keyboard/KeyboardPanel.h"
+#include "keyboard/FingerGuide.h"
 #include "keyboard/KeyboardModel.h"
 #include "keyboard/PanelMarks.h"
 #include "platform/BgrColor.h"
@@ -72,6 +73,36 @@ void KeyboardPanel::setBaseKeyCalloutsVisible(bool visible)
     }
 }
 
+QRect KeyboardPanel::handsArea(int y) const
+{
+    return QRect(FingerGuide::LeftHandX, y, FingerGuide::RightHandX + FingerGuide::HandWidth - FingerGuide::LeftHandX,
+                 FingerGuide::HandHeight);
+}
+
+void KeyboardPanel::setHandsY(std::optional<int> y)
+{
+    if (y == handsY_)
+        return;
+    if (handsY_)
+        update(handsArea(*handsY_));
+    handsY_ = y;
+    if (handsY_)
+        update(handsArea(*handsY_));
+}
+
+void KeyboardPanel::paintHands(QPainter& painter, const QRectF& exposed)
+{
+    if (!handsY_ || !handsArea(*handsY_).intersects(exposed.toAlignedRect()))
+        return;
+    if (hands_[0].isNull()) {
+        hands_[0] = QPixmap(QStringLiteral(":/hands/left.png"));
+        hands_[1] = QPixmap(QStringLiteral(":/hands/right.png"));
+    }
+    // The pictures' alpha is their mask: the keys show around the fingers.
+    painter.drawPixmap(FingerGuide::LeftHandX, *handsY_, hands_[0]);
+    painter.drawPixmap(FingerGuide::RightHandX, *handsY_, hands_[1]);
+}
+
 void KeyboardPanel::paintEvent(QPaintEvent* event)
 {
     const QRectF exposed = event->rect();
@@ -81,6 +112,7 @@ void KeyboardPanel::paintEvent(QPaintEvent* event)
     paintKeys(painter, exposed);
     paintMarks(painter, exposed);
     paintFingerLegend(painter, exposed);
+    paintHands(painter, exposed);
     if (calloutsVisible_)
         paintCallouts(painter);
 }

@@ -2,8 +2,10 @@
 #include "keyboard/KeyboardObserver.h"
 #include "keyboard/KeyTable.h"
 #include <QFont>
+#include <QPixmap>
 #include <QWidget>
 #include <array>
+#include <optional>
 
 class KeyboardModel;
 
@@ -19,6 +21,9 @@ public:
     // lblBaseKey(0..1) and linBaseKey(0..1), hidden at start.
     void setBaseKeyCalloutsVisible(bool visible);
     bool baseKeyCalloutsVisible() const { return calloutsVisible_; }
+    // The finger guide's two hands with their tops at y, over the keys; nothing hides them.
+    void setHandsY(std::optional<int> y);
+    std::optional<int> handsY() const { return handsY_; }
 
 signals:
     void clicked();
@@ -36,10 +41,14 @@ private:
     void paintMarks(QPainter& painter, const QRectF& exposed) const;
     void paintFingerLegend(QPainter& painter, const QRectF& exposed) const;
     void paintCallouts(QPainter& painter) const;
+    void paintHands(QPainter& painter, const QRectF& exposed);
+    QRect handsArea(int y) const;
 
     KeyboardModel& model_;
     std::array<QFont, std::size(LegendFonts)> legendFonts_;
     QFont labelFont_;
     bool calloutsVisible_ = false;
+    std::optional<int> handsY_;
+    std::array<QPixmap, 2> hands_;   // decoded when first shown
     bool pressed_ = false;
 };

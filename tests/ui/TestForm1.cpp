@@ -1,66 +1,14 @@
-#include "app/Form1.h"
+#include "Form1Fixture.h"
 #include "keyboard/CapsLamp.h"
-#include "doubles/FakeCapsLock.h"
-#include "doubles/FakeClock.h"
-#include "doubles/FakeMessageBox.h"
-#include "doubles/FakeWebOpener.h"
-#include <QApplication>
 #include <QFrame>
 #include <QInputMethodQueryEvent>
-#include <QLabel>
 #include <QMenu>
-#include <QScreen>
 #include <QScrollBar>
-#include <QWheelEvent>
 #include <QTemporaryDir>
-#include <QTest>
-#include <QWindow>
-#include <gtest/gtest.h>
+#include <QWheelEvent>
 #include <functional>
-#include <optional>
-#include <stdexcept>
 
 namespace {
-class Form1Test : public testing::Test {
-protected:
-    Form1Test()
-    {
-        form.show();
-        QApplication::setActiveWindow(&form);
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(&form));
-    }
-    // Controls and menu items by their design names; a name that does not exist fails the test.
-    template <typename T = QWidget>
-    T* control(const char* name)
-    {
-        if (T* found = form.findChild<T*>(QLatin1String(name)))
-            return found;
-        throw std::runtime_error(std::string("no control named ") + name);
-    }
-    QAction* item(const char* name) { return control<QAction>(name); }
-    QString text(const char* name) { return control<QLabel>(name)->text(); }
-    void typeKeys(const char* keys)
-    {
-        for (const char* k = keys; *k; ++k)
-            QTest::keyClick(form.windowHandle(), *k);
-    }
-    void click(const char* name) { QTest::mouseClick(control(name), Qt::LeftButton); }
-    // What the window's backing store holds: only what was really repainted.
-    QColor onScreen(const char* name, QPoint at)
-    {
-        QCoreApplication::sendPostedEvents();
-        const QPoint p = control(name)->mapTo(&form, at);
-        return form.screen()->grabWindow(form.winId(), p.x(), p.y(), 1, 1).toImage().pixelColor(0, 0);
-    }
-
-    FakeMessageBox messages;
-    FakeClock clock;
-    FakeCapsLock capsLock;
-    FakeWebOpener web;
-    std::optional<QString> choice; // empty: the user cancels the chooser
-    Form1 form{{messages, clock, capsLock, web, [this](const QString& path) { return choice.value_or(path); }}};
-};
-
 constexpr const char* LockedControls[] = {"cmdStart", "cmdEnd", "frmKeySet"};
 constexpr const char* LockedMenus[] = {"mnuOpen", "mnuB", "mnuC", "mnuCR", "mnuE"};
 constexpr const char* UsableControls[] = {"frmClass", "cmdSandH", "VScroll1"};

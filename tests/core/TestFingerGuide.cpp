@@ -1,0 +1,38 @@
+#include "app/WindowPlace.h"
+#include "keyboard/FingerGuide.h"
+#include <gtest/gtest.h>
+
+TEST(FingerGuide, HandsRiseToTheirRestAndTheCalloutsComeAndGo)
+{
+    FingerGuide guide;
+    guide.start(5000);
+    EXPECT_EQ(guide.HandY(), 400);
+    int moves = 0;
+    qint64 now = 5000;
+    while (guide.tick(now += 16)) {
+        ++moves;
+        EXPECT_EQ(guide.calloutsVisible(), guide.HandY() == 120) << "the callouts come with the last step";
+    }
+    EXPECT_EQ(moves, 28);
+    EXPECT_EQ(guide.HandY(), 120);
+    EXPECT_FALSE(guide.tick(now += 16)) << "at rest";
+    EXPECT_TRUE(guide.calloutsVisible());
+    EXPECT_FALSE(guide.tick(8999));
+    EXPECT_TRUE(guide.calloutsVisible()) << "3.999 s is not more than 3 seconds";
+    guide.tick(9000);
+    EXPECT_FALSE(guide.calloutsVisible());
+
+    guide.start(20'000); // started again: from the bottom, callouts hidden
+    EXPECT_EQ(guide.HandY(), 400);
+    EXPECT_FALSE(guide.calloutsVisible());
+    guide.stop();
+    EXPECT_FALSE(guide.tick(20'016));
+    EXPECT_EQ(guide.HandY(), 400);
+}
+
+TEST(WindowPlace, CentredAndALittleAboveTheMiddle)
+{
+    EXPECT_EQ(WindowPlace::TopLeft(15360, 11520), QPointF(0, -25)) << "a 1024 x 768 screen";
+    EXPECT_EQ(WindowPlace::TopLeft(1920 * 15, 1080 * 15), QPointF(6720, 2315));
+    EXPECT_EQ(WindowPlace::TopLeft(800 * 15, 600 * 15), QPointF(-1680, -1285)) << "partly off a small screen";
+}

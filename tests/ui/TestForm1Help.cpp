@@ -1,0 +1,123 @@
+#include "Form1Fixture.h"
+#include "dialogs/frmPosture.h"
+#include "dialogs/frmSplash.h"
+#include "keyboard/CapsLamp.h"
+#include "keyboard/KeyboardPanel.h"
+#include <QMenu>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QTimer>
+#include <functional>
+
+TEST_F(Form1Test, StartsIdleAsDesigned)
+{
+    EXPECT_EQ(form.windowTitle(), "Kmora英打練習");
+    EXPECT_FALSE(form.windowIcon().isNull());
+    EXPECT_EQ(text("lblRight"), "0");
+    EXPECT_EQ(text("lblWrong"), "0");
+    EXPECT_EQ(text("Label1"), "0:0:0");
+    EXPECT_EQ(control("shpPro")->width(), 0);
+    EXPECT_EQ(control("shpSpeed")->width(), 0);
+    EXPECT_TRUE(control<QRadioButton>("optClass_2")->isChecked());
+    EXPECT_TRUE(control<QRadioButton>("optKey_0")->isChecked());
+    EXPECT_EQ(form.keyboard().arrangement(), KeyboardLayout::SmallEnter);
+    EXPECT_EQ(text("lblEsc"), "按Esc鍵中斷");
+    EXPECT_FALSE(control("lblEsc")->isVisible());
+    EXPECT_FALSE(control<KeyboardPanel>("picKey")->baseKeyCalloutsVisible());
+    EXPECT_EQ(control<CapsLamp>("shpCapsL")->colour(), 8421504u) << "grey while Caps Lock is off";
+    EXPECT_EQ(control<QMenu>("mnuB")->actions().size(), 18);
+    EXPECT_EQ(control<QMenu>("mnuC")->actions().size(), 18);
+    EXPECT_EQ(control<QScrollBar>("VScroll1")->maximum(), 0);
+    EXPECT_EQ(control<QLabel>("Image1")->pixmap().size(), QSize(225, 240));
+    QWidget* first = form.centralWidget()->nextInFocusChain();
+    while (!(first->focusPolicy() & Qt::TabFocus))
+        first = first->nextInFocusChain();
+    EXPECT_EQ(first->objectName(), "cmdStart") << "Start comes first in the tab order";
+}
+
+TEST_F(Form1Test, TheFingerGuideRisesRestsAndStopsOnEveryTrigger)
+{
+    const auto* panel = control<KeyboardPanel>("picKey");
+    const QRect restingHands(64, 120, 536, 161);
+    const QImage bare = onScreen("picKey", restingHands);
+    const auto rise = [&] {
+        item("mnuPos_1")->trigger();
+        for (int step = 0; step < 30; ++step)
+            clock.advanceMs(16), form.tmrHand_Timer();
+    };
+    rise();
+    EXPECT_EQ(panel->handsY(), 120);
+    EXPECT_TRUE(panel->baseKeyCalloutsVisible());
+    EXPECT_NE(onScreen("picKey", restingHands), bare);
+    clock.advanceMs(4000);
+    form.tmrHand_Timer();
+    EXPECT_FALSE(panel->baseKeyCalloutsVisible()) << "more than three seconds on";
+    item("mnuPos_1")->trigger();
+    ASSERT_FALSE(form.fingerGuide().running()) << "chosen again, the item stops the guide";
+
+    form.exercise().loadText({"abc"});
+    const std::function<void()> stops[] = {
+        [&] { item("mnuPos_1")->trigger(); },
+        [&] { click("picKey"); },
+        [&] { typeKeys("q"); },
+        [&] { click("cmdStart"); },
+        [&] { click("cmdSandH"); },
+    };
+    for (const auto& stop : stops) {
+        rise();
+        stop();
+        EXPECT_FALSE(form.fingerGuide().running());
+        EXPECT_FALSE(panel->handsY().has_value());
+        EXPECT_FALSE(panel->baseKeyCalloutsVisible());
+        if (panel->isVisible()) {
+            const QImage fresh = control("picKey")->grab(restingHands).toImage().convertToFormat(QImage::Format_RGB32);
+            EXPECT_EQ(onScreen("picKey", restingHands).convertToFormat(QImage::Format_RGB32), fresh)
+                << "the panel repaints without hands";
+        }
+        item("mnuEsc")->trigger();
+    }
+    click("cmdSandH");
+    EXPECT_FALSE(form.fingerGuide().running()) << "showing the keyboard does not restart the guide";
+}
+
+TEST_F(Form1Test, HidingTheKeyboardDoublesTheTextWindowAndKeepsTheRowInView)
+{
+    auto* bar = control<QScrollBar>("VScroll1");
+    form.exercise().loadText(QStringList(20, QStringLiteral("ab")));
+    click("cmdStart");
+    for (int row = 0; row < 12; ++row)
+        typeKeys("ab\r");
+    const int value = bar->value();
+    ASSERT_EQ(value, 12 * 52 + 52 - 272);
+    click("cmdSandH");
+    EXPECT_FALSE(control("picKey")->isVisible());
+    EXPECT_EQ(control<QPushButton>("cmdSandH")->text(), "顯示鍵盤");
+    EXPECT_EQ(control("picWindow")->height(), 544);
+    EXPECT_EQ(bar->maximum(), 20 * 52 - 52 + 78 - 544);
+    EXPECT_EQ(bar->value(), value) << "the scroll position stays; the row is still in view";
+    for (int row = 12; row < 19; ++row)
+        typeKeys("ab\r");
+    EXPECT_EQ(bar->value(), 19 * 52 + 52 - 544) << "and the cursor row is followed in the taller window";
+    click("cmdSandH");
+    EXPECT_TRUE(control("picKey")->isVisible());
+    EXPECT_EQ(control<QPushButton>("cmdSandH")->text(), "隱藏鍵盤");
+    EXPECT_EQ(control("picWindow")->height(), 272);
+    EXPECT_EQ(bar->value(), 19 * 52 + 52 - 272);
+}
+
+TEST_F(Form1Test, TheHelpMenuOpensTheAboutAndPostureBoxes)
+{
+    for (const char* name : {"mnuAbout", "mnuPos_2"}) {
+        QString shown;
+        QTimer::singleShot(0, [&] {
+            QWidget* box = QApplication::activeModalWidget();
+            shown = box ? QString::fromLatin1(box->metaObject()->className()) : QString();
+            if (box)
+                QTest::keyClick(box->windowHandle(), Qt::Key_Space);
+        });
+        item(name)->trigger();
+        EXPECT_EQ(shown, QString::fromLatin1(name) == "mnuAbout" ? "frmSplash" : "frmPosture");
+    }
+    EXPECT_TRUE(web.opened.isEmpty());
+}
