@@ -49,8 +49,7 @@ void Form1::LoadWarmUpMenu()
 
 void Form1::loadBuiltIn(const QString& caption, const QStringList& lines)
 {
-    exercise_.stopClock();
-    setWindowTitle(caption);
+    setWindowTitle(caption); // a new text also ends any run still going
     exercise_.loadText(lines);
 }
 

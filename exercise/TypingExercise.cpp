@@ -34,7 +34,7 @@ void TypingExercise::clearCounters()
 void TypingExercise::loadText(const QStringList& lines)
 {
     // The loaders are locked out during a run; should one get through, the run ends quietly
-    // rather than go on over a text it no longer has.
+    // and unlocks the window rather than go on over a text it no longer has.
     if (running()) {
         Timer1.stop();
         view_.setExerciseLocked(false);

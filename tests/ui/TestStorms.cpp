@@ -1,0 +1,89 @@
+#include "Form1Fixture.h"
+#include <QMenu>
+#include <QPushButton>
+#include <QRandomGenerator>
+
+namespace {
+// Keys a pupil's fumbling can produce: characters, controls, and keys that type nothing.
+int RandomKey(QRandomGenerator& random)
+{
+    constexpr int Special[] = {Qt::Key_Return, Qt::Key_Backspace, Qt::Key_Tab, Qt::Key_Shift, Qt::Key_CapsLock,
+                               Qt::Key_Delete, Qt::Key_Escape};
+    const int pick = random.bounded(100);
+    if (pick < 90)
+        return ' ' + random.bounded(95);
+    return Special[pick == 99 ? 6 : random.bounded(6)]; // Esc rarely, so runs get somewhere
+}
+} // namespace
+
+TEST_F(Form1Test, KeyStormsAreJudgedOnceEachWhateverArrives)
+{
+    QRandomGenerator random(20261206);
+    const PracticeText* text = nullptr;
+    int index = 1, right = 0, wrong = 0, summaries = 0;
+    const auto begin = [&] {
+        item(QStringLiteral("mnuBase_%1").arg(1 + random.bounded(18)).toLatin1())->trigger();
+        click("cmdStart");
+        text = &form.exercise().text();
+        index = 1, right = 0, wrong = 0;
+    };
+    // While the summary is up, keys still arrive: they must count for nothing.
+    messages.onShow = [&] {
+        ++summaries;
+        const ExerciseState before = form.exercise().state();
+        for (int i = 0; i < 20; ++i)
+            QTest::keyClick(form.windowHandle(), char(' ' + random.bounded(95)));
+        EXPECT_EQ(form.exercise().state().RightCount, before.RightCount);
+        EXPECT_EQ(form.exercise().state().WrongCount, before.WrongCount);
+    };
+    begin();
+    for (int n = 0; n < 100'000; ++n) {
+        // Half the time the key the text wants, so runs reach their end now and then.
+        const int expected = text->lblTitle(index).ch;
+        const int key = random.bounded(2) ? (expected == '\r' ? int(Qt::Key_Return) : expected) : RandomKey(random);
+        const int code = key == Qt::Key_Return ? 13 : key == Qt::Key_Backspace ? 8 : key == Qt::Key_Tab ? 9
+                         : key == Qt::Key_Escape ? 27 : key < 127 ? key : 0;
+        if (key < 127)
+            QTest::keyClick(form.windowHandle(), char(key));
+        else
+            QTest::keyClick(form.windowHandle(), Qt::Key(key));
+        if (code == 27) {
+            ASSERT_FALSE(form.exercise().running());
+            begin();
+            continue;
+        }
+        if (code == expected)
+            ++right, ++index;
+        else if (code != 0 && code != 8)
+            ++wrong;
+        ASSERT_EQ(form.exercise().state().RightCount, right) << n;
+        ASSERT_EQ(form.exercise().state().WrongCount, wrong) << n;
+        if (index > text->CharCount()) {
+            ASSERT_FALSE(form.exercise().running());
+            begin();
+        }
+    }
+    EXPECT_EQ(this->text("lblWrong"), QString::number(wrong));
+    EXPECT_GT(summaries, 3);
+}
+
+TEST_F(Form1Test, MenuAndButtonStormsBetweenExercisesLeaveAUsableWindow)
+{
+    QRandomGenerator random(7);
+    const char* actions[] = {"mnuBase_5", "mnuClass_11", "mnuCR2", "mnuCR4", "mnuEsc", "mnuPos_1"};
+    const char* buttons[] = {"cmdStart", "cmdSandH", "optKey_1", "optKey_2", "optKey_0", "optClass_0", "optClass_3"};
+    for (int n = 0; n < 3000; ++n) {
+        // Menu items are triggered even while their menu is locked, as a stray event might.
+        if (random.bounded(2))
+            item(actions[random.bounded(int(std::size(actions)))])->trigger();
+        else
+            click(buttons[random.bounded(int(std::size(buttons)))]);
+        if (random.bounded(4) == 0)
+            QTest::keyClick(form.windowHandle(), char('a' + random.bounded(26)));
+        // Whatever happened, a running exercise has the loaders locked and an idle window has them free.
+        ASSERT_EQ(item("mnuOpen")->isEnabled(), !form.exercise().running()) << n;
+        ASSERT_EQ(control("lblEsc")->isVisible(), form.exercise().running()) << n;
+    }
+    item("mnuEsc")->trigger();
+    EXPECT_TRUE(control("cmdStart")->isEnabled());
+}
