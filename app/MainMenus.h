@@ -1,4 +1,5 @@
 #pragma once
+#include "app/DesignIndex.h"
 #include <array>
 #include <cstddef>
 #include <string_view>
@@ -37,22 +38,8 @@ inline constexpr std::array Items{
     ItemSpec{"mnuE", "mnuAbout", u"關於…"},
 };
 
-// Evaluated while compiling: a misspelt menu or item name stops the build.
-consteval std::size_t MenuIndex(std::string_view name)
-{
-    for (std::size_t i = 0; i < Menus.size(); ++i)
-        if (Menus[i].name == name)
-            return i;
-    throw "no menu of that name";
-}
-
-consteval std::size_t ItemIndex(std::string_view name)
-{
-    for (std::size_t i = 0; i < Items.size(); ++i)
-        if (Items[i].name == name)
-            return i;
-    throw "no menu item of that name";
-}
+consteval std::size_t MenuIndex(std::string_view name) { return DesignIndex(Menus, name); }
+consteval std::size_t ItemIndex(std::string_view name) { return DesignIndex(Items, name); }
 
 consteval bool ItemsHaveMenus()
 {

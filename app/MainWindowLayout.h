@@ -1,4 +1,5 @@
 #pragma once
+#include "app/DesignIndex.h"
 #include <array>
 #include <cstddef>
 #include <string_view>
@@ -99,15 +100,8 @@ inline constexpr std::array Controls{
     ControlSpec{"Image1", Kind::Picture, {}, 768, 400, 225, 240, u":/photo.png"},
 };
 
-// Position of a control in the table. Evaluated while compiling, so a misspelt name, or a
-// parent named after its children, stops the build.
-consteval std::size_t IndexOf(std::string_view name)
-{
-    for (std::size_t i = 0; i < Controls.size(); ++i)
-        if (Controls[i].name == name)
-            return i;
-    throw "no control of that name in the design";
-}
+// Position of a control in the table, checked while compiling; so is the order of parents.
+consteval std::size_t IndexOf(std::string_view name) { return DesignIndex(Controls, name); }
 
 consteval bool ParentsComeFirst()
 {
