@@ -17,10 +17,10 @@ constexpr qreal LegendReachX = 50;
 constexpr qreal LegendReachY = 30;
 constexpr qreal NameReach = 100;
 
-QFont LegendFontFor(const LegendFontSpec& spec)
+QFont LegendFontFor(const LegendFontSpec& face)
 {
-    QFont font(QString::fromUtf16(spec.family));
-    font.setPointSizeF(spec.points);
+    QFont font(QString::fromUtf16(face.family));
+    font.setPointSizeF(face.points);
     font.setBold(true);
     return font;
 }
