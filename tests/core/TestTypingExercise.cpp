@@ -23,31 +23,29 @@ protected:
 };
 } // namespace
 
-TEST_F(TypingExerciseTest, StartWithNothingToTypeOnlyExplains)
-{
-    exercise.start();
-    exercise.loadText({"第一課", "第二課"});
-    exercise.start();
-    ASSERT_EQ(messages.calls.size(), 2u);
-    EXPECT_EQ(messages.calls[1].text, "請先開啟檔案或打字課程，再按「開始」鍵。");
-    EXPECT_EQ(messages.calls[1].title, "Kelmora英打練習");
-    EXPECT_EQ(messages.calls[1].style, MessageStyle::Information);
-    EXPECT_FALSE(exercise.running());
-    EXPECT_FALSE(view.locked);
-}
-
 TEST_F(TypingExerciseTest, RightKeysAdvanceCountAndFillTheProgressBar)
 {
+    exercise.loadText({"第一課", "第二課"});
+    exercise.start();
+    ASSERT_EQ(messages.calls.size(), 1u);
+    EXPECT_EQ(messages.calls[0].text, "請先開啟檔案或打字課程，再按「開始」鍵。");
+    EXPECT_EQ(messages.calls[0].style, MessageStyle::Information);
+    EXPECT_FALSE(exercise.running() || view.locked) << "nothing to type: Start only explains";
+
     exercise.loadText({"abc"});
     exercise.start();
-    EXPECT_TRUE(exercise.running());
-    EXPECT_TRUE(view.locked);
+    EXPECT_TRUE(exercise.running() && view.locked);
     EXPECT_EQ(view.lblRight, "");
     EXPECT_TRUE(cell(1).visible && cell(1).cursor);
     EXPECT_EQ(cell(1).typed, 0);
     EXPECT_FALSE(cell(2).visible);
     EXPECT_EQ(view.outlined, 'a');
 
+    bool lockedWhileShown = false, runningWhileShown = true;
+    messages.onShow = [&] {
+        lockedWhileShown = view.locked;
+        runningWhileShown = exercise.running();
+    };
     // Typed faster than any screen update: every key is judged, in order.
     type("abc");
     EXPECT_EQ(state().RightCount, 3);
@@ -57,9 +55,9 @@ TEST_F(TypingExerciseTest, RightKeysAdvanceCountAndFillTheProgressBar)
     EXPECT_EQ(view.progress, (std::vector<int>{0, 0, 1333, 2666, 4000}));
     EXPECT_FALSE(cell(3).cursor);
     EXPECT_EQ(cell(3).typed, 'c');
-
-    EXPECT_FALSE(exercise.running());
     EXPECT_EQ(lastMessage(), "恭喜您打完本段文字!!");
+    EXPECT_TRUE(lockedWhileShown) << "the window is unlocked only once the summary is closed";
+    EXPECT_FALSE(runningWhileShown) << "the clock stops before the summary";
     EXPECT_FALSE(view.locked);
     EXPECT_EQ(view.shiftResets, 1);
 }
@@ -147,22 +145,6 @@ TEST_F(TypingExerciseTest, StartingAgainOrANewTextClearsTheLastRun)
     EXPECT_EQ(state().CurrentIndex, 4) << "the last index reached is kept";
     EXPECT_FALSE(cell(1).visible);
     EXPECT_TRUE(view.loadButtons);
-}
-
-TEST_F(TypingExerciseTest, TheWindowIsUnlockedOnlyAfterTheSummaryIsClosed)
-{
-    exercise.loadText({"a"});
-    exercise.start();
-    bool lockedWhileShown = false;
-    bool runningWhileShown = true;
-    messages.onShow = [&] {
-        lockedWhileShown = view.locked;
-        runningWhileShown = exercise.running();
-    };
-    type("a");
-    EXPECT_TRUE(lockedWhileShown);
-    EXPECT_FALSE(runningWhileShown) << "the clock stops before the summary";
-    EXPECT_FALSE(view.locked);
 }
 
 TEST_F(TypingExerciseTest, TheClockMeasuresTheSpeedAgainstTheLevel)
