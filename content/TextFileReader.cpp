@@ -1,34 +1,6 @@
 #include "content/TextFileReader.h"
-#include "content/TextDecoder.h"
-#include <QByteArray>
 #include <QFile>
 #include <QFileInfo>
-#include <algorithm>
-#include <array>
-#include <optional>
-
-namespace {
-// Reads to the end, or gives up once the file proves longer than the cap: some regular files
-// (under /proc, for instance) report a size of 0 and never end.
-std::optional<QByteArray> ReadCapped(QFile& file, qint64 expectedSize)
-{
-    std::array<char, 64 * 1024> chunk;
-    QByteArray bytes;
-    bytes.reserve(expectedSize);
-    for (;;) {
-        const qint64 wanted =
-            std::min<qint64>(chunk.size(), kMaxTextFileBytes + 1 - bytes.size());
-        const qint64 got = file.read(chunk.data(), wanted);
-        if (got < 0)
-            return std::nullopt;
-        if (got == 0)
-            return bytes;
-        bytes.append(chunk.data(), got);
-        if (bytes.size() > kMaxTextFileBytes)
-            return std::nullopt;
-    }
-}
-} // namespace
 
 TextFileLoad ReadTextFile(const QString& path, const char* big5Codec)
 {
@@ -40,26 +12,29 @@ TextFileLoad ReadTextFile(const QString& path, const char* big5Codec)
     }
     // Checked before opening: opening a FIFO would block until a writer appears, and a device
     // such as /dev/zero never ends.
-    if (!info.isFile() || info.size() > kMaxTextFileBytes)
+    if (!info.isFile())
         return load;
 
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return load;
-    const std::optional<QByteArray> bytes = ReadCapped(file, info.size());
-    file.close();
-    if (!bytes)
-        return load;
-
-    const std::optional<QString> text = DecodeText(*bytes, big5Codec);
-    if (!text) {
-        load.status = TextFileLoad::Status::Big5CodecMissing;
-        return load;
+    TextDecoder decoder(big5Codec);
+    {
+        QFile file(path); // closed on every way out of this block
+        if (!file.open(QIODevice::ReadOnly))
+            return load;
+        QByteArray chunk(64 * 1024, Qt::Uninitialized);
+        for (;;) {
+            const qint64 got = file.read(chunk.data(), chunk.size());
+            if (got < 0)
+                return load;
+            if (got == 0 || !decoder.feed(QByteArrayView(chunk.constData(), got)))
+                break;
+        }
     }
-    bool tooMany = false;
-    load.lines = SplitPracticeLines(*text, &tooMany);
-    if (tooMany)
+    PracticeLines text = decoder.finish();
+    if (text.status == PracticeLines::Status::Big5CodecMissing)
+        load.status = TextFileLoad::Status::Big5CodecMissing;
+    if (text.status != PracticeLines::Status::Loaded)
         return load;
+    load.lines = std::move(text.lines);
     // The whole name: a backslash is an ordinary character in a file name here.
     if (!load.lines.isEmpty())
         load.fileName = info.fileName();

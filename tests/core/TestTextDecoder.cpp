@@ -3,13 +3,40 @@
 #include <gtest/gtest.h>
 
 namespace {
+using Status = PracticeLines::Status;
+
+// Whole, and again a byte at a time: a character or a line end split between two reads, or a
+// byte-order mark in pieces, must not change the outcome.
+PracticeLines Decode(QByteArrayView bytes, const char* codec = kBig5Codec)
+{
+    const PracticeLines whole = DecodePracticeText(bytes, codec);
+    TextDecoder decoder(codec);
+    for (qsizetype i = 0; i < bytes.size() && decoder.feed(bytes.sliced(i, 1)); ++i) {
+    }
+    const PracticeLines bytewise = decoder.finish();
+    EXPECT_EQ(bytewise.status, whole.status) << bytes.toByteArray().toHex(' ').constData();
+    EXPECT_EQ(bytewise.lines, whole.lines) << bytes.toByteArray().toHex(' ').constData();
+    return whole;
+}
 QStringList Lines(const char* text)
 {
-    return SplitPracticeLines(QString::fromLatin1(text), nullptr);
+    return Decode(text).lines;
 }
 QByteArray Encode(QStringEncoder&& encoder, const char* text)
 {
     return encoder(QString::fromUtf8(text));
+}
+// Bytes fed in 64 KiB chunks, each repeating pattern, until the decoder gives up.
+qint64 BytesTakenBeforeGivingUp(const QByteArray& start, const QByteArray& pattern)
+{
+    TextDecoder decoder;
+    qint64 fed = start.size();
+    if (decoder.feed(start))
+        for (const QByteArray chunk = pattern.repeated(65536 / pattern.size()); fed < (qint64(1) << 30);)
+            if (fed += chunk.size(); !decoder.feed(chunk))
+                break;
+    EXPECT_EQ(decoder.finish().status, Status::Failed);
+    return fed;
 }
 } // namespace
 
@@ -37,12 +64,12 @@ TEST(TextDecoder, EachEncodingReadsAsWrittenAndOnlyBig5NeedsTheCodec)
     constexpr auto kBom = QStringConverter::Flag::WriteBom;
     const struct {
         QByteArray bytes;
-        const char* text;
+        const char* lines; // one a line
         bool needsCodec;
     } cases[] = {
-        {Encode(QStringEncoder(kBig5Codec), "第一課 英打\r\nasdf"), "第一課 英打\r\nasdf", true},
+        {Encode(QStringEncoder(kBig5Codec), "第一課 英打\r\nasdf"), "第一課 英打\nasdf", true},
         // Big5 bytes that are also valid UTF-8 ("½Ķ", "§²¾ùĬ"), beside English.
-        {Encode(QStringEncoder(kBig5Codec), "翻譯\r\nthe cat"), "翻譯\r\nthe cat", true},
+        {Encode(QStringEncoder(kBig5Codec), "翻譯\r\nthe cat"), "翻譯\nthe cat", true},
         {Encode(QStringEncoder(kBig5Codec), "禮簡職羅蘇 a"), "禮簡職羅蘇 a", true},
         // UTF-8 that is also valid Big5 but holds a 3-byte character; 2-byte ones invalid in Big5.
         {Encode(QStringEncoder(Utf8), "一a ½"), "一a ½", false},
@@ -50,8 +77,8 @@ TEST(TextDecoder, EachEncodingReadsAsWrittenAndOnlyBig5NeedsTheCodec)
         {Encode(QStringEncoder(Utf8, kBom), "\xC3\xA9"), "\xC3\xA9", false},
         {Encode(QStringEncoder(Utf16LE, kBom), "翻譯"), "翻譯", false}, // no NULs to go by
         {Encode(QStringEncoder(Utf16BE, kBom), "翻譯"), "翻譯", false},
-        {Encode(QStringEncoder(Utf16LE), "第一課\r\nthe cat"), "第一課\r\nthe cat", false},
-        {Encode(QStringEncoder(Utf16BE), "第一課\r\nthe cat"), "第一課\r\nthe cat", false},
+        {Encode(QStringEncoder(Utf16LE), "第一課\r\nthe cat"), "第一課\nthe cat", false},
+        {Encode(QStringEncoder(Utf16BE), "第一課\r\nthe cat"), "第一課\nthe cat", false},
         // NULs drop out; NULs padding a text on both sides do not make it UTF-16.
         {QByteArray("a\0b\0\0c\xA4\x40", 8), "abc一", true},
         {QByteArray("a\0b\0\0c", 6), "abc", false},
@@ -59,11 +86,39 @@ TEST(TextDecoder, EachEncodingReadsAsWrittenAndOnlyBig5NeedsTheCodec)
         // A stray continuation byte and a sequence cut off at the end are not UTF-8.
         {"\xA4\x40 a", "一 a", true},
         {"ab\xE4\xB8", "ab銝", true},
+        // After a mark, each byte of an invalid sequence is replaced, and a cut-off one dropped.
+        {"\xEF\xBB\xBF\xF0\x9F\x98" "a\xC3", "\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD" "a", false},
     };
     for (const auto& c : cases) {
-        const QString text = QString::fromUtf8(c.text);
-        EXPECT_EQ(DecodeText(c.bytes), text) << c.bytes.toHex(' ').constData();
-        EXPECT_EQ(DecodeText(c.bytes, "no-such-codec"), c.needsCodec ? std::nullopt : std::optional(text))
-            << c.bytes.toHex(' ').constData();
+        const QStringList lines = QString::fromUtf8(c.lines).split(u'\n');
+        const std::string hex = c.bytes.toHex(' ').toStdString();
+        const PracticeLines text = Decode(c.bytes);
+        EXPECT_EQ(text.status, Status::Loaded) << hex;
+        EXPECT_EQ(text.lines, lines) << hex;
+        const PracticeLines without = Decode(c.bytes, "no-such-codec");
+        EXPECT_EQ(without.status, c.needsCodec ? Status::Big5CodecMissing : Status::Loaded) << hex;
+        EXPECT_EQ(without.lines, c.needsCodec ? QStringList() : lines) << hex;
     }
+}
+
+TEST(TextDecoder, LinesLengthsAndFilesWithoutLineEndsAreBounded)
+{
+    const QByteArray lines = QByteArray("a\r\n  \r\n").repeated(kMaxPracticeLines);
+    EXPECT_EQ(DecodePracticeText(lines).lines.size(), kMaxPracticeLines);
+    EXPECT_EQ(DecodePracticeText(lines + "b").status, Status::Failed);
+
+    // A line counts as read, its spaces and NULs included.
+    const QByteArray longest = " " + QByteArray(kMaxLineChars - 2, 'x') + '\0';
+    EXPECT_EQ(DecodePracticeText(longest + "\n").lines, QStringList(QString(kMaxLineChars - 2, u'x')));
+    EXPECT_EQ(DecodePracticeText(longest + " ").status, Status::Failed);
+    const QByteArray part = QByteArray(kMaxTextChars / 4, 'y') + "\r\n";
+    EXPECT_EQ(DecodePracticeText(part.repeated(4)).status, Status::Loaded);
+    EXPECT_EQ(DecodePracticeText(part.repeated(4) + "z").status, Status::Failed);
+
+    // Reading stops soon, whatever follows: an endless line, NULs, line after line.
+    constexpr qint64 soon = 2 * kMaxLineChars + 2 * 65536;
+    EXPECT_LE(BytesTakenBeforeGivingUp({}, "x"), soon);
+    EXPECT_LE(BytesTakenBeforeGivingUp({}, QByteArray(1, '\0')), soon);
+    EXPECT_LE(BytesTakenBeforeGivingUp("\xFF\xFE", QByteArray("x\0", 2)), soon);
+    EXPECT_LE(BytesTakenBeforeGivingUp({}, "a line\r\n"), soon);
 }
