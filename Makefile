@@ -2,11 +2,14 @@
 BUILD     ?= build
 BENCHDIR  ?= build-bench
 PKGDIR    ?= build-package
+FUZZDIR   ?= build-fuzz-clang
+FUZZ_SECONDS ?= 300
+FUZZ_TARGETS := text_decoder text_file_reader layout_text
 PACKAGES  := $(shell grep -v -E '^\s*(\#|$$)' debian-packages.txt)
 SUDO      := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 JOBS      ?= $(shell nproc)
 
-.PHONY: run test bench sanitize package build deps clean
+.PHONY: run test bench sanitize fuzz fuzz-short fuzz-build package build deps clean
 
 run: build
 	./$(BUILD)/kelmora
@@ -19,11 +22,39 @@ bench: deps
 	cmake --build $(BENCHDIR) -j $(JOBS) --target kelmora_bench
 	QT_QPA_PLATFORM=offscreen ./$(BENCHDIR)/bench/kelmora_bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
 
-# Every test again under AddressSanitizer and UndefinedBehaviorSanitizer (slower; not part of CI).
+# Every test again under AddressSanitizer and UndefinedBehaviorSanitizer (slower; CI runs it too).
 sanitize: deps
 	cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DKELMORA_SANITIZE=ON
 	cmake --build build-asan -j $(JOBS)
 	cd build-asan && ASAN_OPTIONS=detect_leaks=0 QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+# libFuzzer with ASan and UBSan, clang in a tree of its own: each target FUZZ_SECONDS seconds
+# (`make fuzz FUZZ_SECONDS=3600`), from its seeds in tests/fuzz/corpus/ and what earlier runs
+# found, kept in $(FUZZDIR)/corpus/. A crash fails the run; its input is left in $(FUZZDIR)/artifacts/.
+fuzz: fuzz-build
+	$(call run-fuzzers,$(FUZZ_SECONDS))
+
+# About a minute in all, for CI.
+fuzz-short: fuzz-build
+	$(call run-fuzzers,20)
+
+fuzz-build: deps
+	cmake -S . -B $(FUZZDIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ -DKELMORA_FUZZ=ON
+	cmake --build $(FUZZDIR) -j $(JOBS) --target $(addprefix fuzz_,$(FUZZ_TARGETS))
+
+define run-fuzzers
+	@mkdir -p $(FUZZDIR)/artifacts
+	@for t in $(FUZZ_TARGETS); do \
+	  mkdir -p $(FUZZDIR)/corpus/$$t; \
+	  if ./$(FUZZDIR)/tests/fuzz/fuzz_$$t -max_total_time=$(1) -timeout=10 -print_final_stats=1 \
+	       -artifact_prefix=$(FUZZDIR)/artifacts/$$t- $(FUZZDIR)/corpus/$$t tests/fuzz/corpus/$$t \
+	       >$(FUZZDIR)/fuzz_$$t.log 2>&1; then \
+	    echo "fuzz_$$t: $$(grep -h '^Done' $(FUZZDIR)/fuzz_$$t.log), corpus $$(ls $(FUZZDIR)/corpus/$$t | wc -l) inputs"; \
+	  else \
+	    tail -n 60 $(FUZZDIR)/fuzz_$$t.log; echo "fuzz_$$t FAILED (log: $(FUZZDIR)/fuzz_$$t.log)"; exit 1; \
+	  fi; \
+	done
+endef
 
 # The Debian package (CPack), from a Release tree of its own: $(PKGDIR)/kelmora_<version>_<arch>.deb.
 # Only the program is built for it; the tests are `make test`'s business.
@@ -48,4 +79,4 @@ deps:
 	fi
 
 clean:
-	rm -rf $(BUILD) $(BENCHDIR) $(PKGDIR) build-asan
+	rm -rf $(BUILD) $(BENCHDIR) $(PKGDIR) build-asan $(FUZZDIR)

@@ -1,0 +1,79 @@
+// Any lines, of any length and characters, lay out within the window's limits: rows of at most
+// 57 cells in their columns, tops going down, every row but the last closed by its Enter cell,
+// the headings and the letters of the typing lines in order, cut only at the end.
+#include "exercise/LenMbcs.h"
+#include "exercise/PracticeText.h"
+#include "exercise/TrimSpaces.h"
+#include <cstdint>
+#include <cstdlib>
+
+using namespace TextGeometry;
+
+namespace {
+void Require(bool holds)
+{
+    if (!holds)
+        std::abort();
+}
+QString WithoutSpaces(QString s)
+{
+    return s.remove(u' ');
+}
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    if (size == 0)
+        return 0;
+    // The first byte repeats the lines, up to 64 times, to reach the largest texts; the rest is
+    // UTF-16, any code unit, lines ending at CR or LF as they do in a file.
+    const int repeats = data[0] % 64 + 1;
+    const QString text = QString::fromUtf16(reinterpret_cast<const char16_t*>(data + 1), qsizetype(size - 1) / 2);
+    QStringList lines;
+    for (const QStringView line : QStringView(text).tokenize(u'\n'))
+        for (const QStringView part : line.tokenize(u'\r'))
+            lines.append(part.toString());
+    QStringList all;
+    for (int r = 0; r < repeats; ++r)
+        all += lines;
+
+    const PracticeText laid = LayoutText(all);
+    const auto& cells = laid.titles();
+    Require(laid.CharCount() <= MaxCharCount);
+    Require(cells.empty() || !cells.back().isRowEnd());
+    int bottom = 0;
+    QString typed;
+    for (std::size_t i = 0; i < cells.size(); ++i) {
+        const bool newRow = i == 0 || cells[i].top != cells[i - 1].top;
+        Require(newRow ? i == 0 || (cells[i].top > cells[i - 1].top && cells[i - 1].isRowEnd())
+                       : !cells[i - 1].isRowEnd());
+        const int column = newRow ? 0 : (cells[i - 1].left - RowLeft) / ColumnPitch + 1;
+        Require(column < CellsPerRow && cells[i].left == RowLeft + ColumnPitch * column);
+        Require(cells[i].top <= MaxRowTop);
+        bottom = std::max(bottom, int(cells[i].top));
+        if (!cells[i].isRowEnd())
+            typed += QChar(cells[i].ch);
+    }
+    QStringList headings;
+    for (const SubTitle& heading : laid.subTitles()) {
+        Require(heading.top <= MaxRowTop);
+        bottom = std::max(bottom, int(heading.top));
+        headings.append(heading.caption);
+    }
+    Require(laid.height() == bottom + BottomMargin);
+
+    // What was laid out is the start of what the lines hold, up to the first blank line.
+    QString letters;
+    QStringList headingLines;
+    for (const QString& line : all) {
+        if (TrimSpaces(line).isEmpty())
+            break;
+        if (LenMbcs(line) != line.size())
+            headingLines.append(line);
+        else
+            letters += TrimSpaces(line);
+    }
+    Require(WithoutSpaces(letters).startsWith(WithoutSpaces(typed)));
+    Require(headingLines.mid(0, headings.size()) == headings);
+    return 0;
+}

@@ -1,0 +1,32 @@
+// Any bytes in a file read as the decoder reads them at once (the decoder's own target feeds
+// them in pieces of every size), and the caption gets the whole name.
+#include "content/TextFileReader.h"
+#include <QFile>
+#include <QTemporaryDir>
+#include <cstdint>
+#include <cstdlib>
+
+namespace {
+const QTemporaryDir dir;
+const QString name = QString::fromUtf8("練習 \"one\" 'two'.txt");
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    const QByteArray bytes(reinterpret_cast<const char*>(data), qsizetype(size));
+    QFile file(dir.filePath(name));
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        std::abort();
+    file.close();
+
+    const TextFileLoad load = ReadTextFile(file.fileName());
+    const PracticeLines expected = DecodePracticeText(bytes);
+    using enum PracticeLines::Status;
+    const TextFileLoad::Status status = expected.status == Loaded ? TextFileLoad::Status::Loaded
+        : expected.status == Big5CodecMissing ? TextFileLoad::Status::Big5CodecMissing
+                                             : TextFileLoad::Status::Failed;
+    if (load.status != status || load.lines != expected.lines
+        || load.fileName != (load.lines.isEmpty() ? QString() : name))
+        std::abort();
+    return 0;
+}
