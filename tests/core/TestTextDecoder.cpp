@@ -83,6 +83,7 @@ TEST(TextDecoder, EachEncodingReadsAsWrittenAndOnlyBig5NeedsTheCodec)
         {QByteArray("a\0b\0\0c\xA4\x40", 8), "abc一", true},
         {QByteArray("a\0b\0\0c", 6), "abc", false},
         {QByteArray("the cat").append(16, '\0'), "the cat", false},
+        {QByteArray("abc\0", 4), "\xE6\x89\xA1" "c", false}, // exactly half is enough: 扡c
         // A stray continuation byte and a sequence cut off at the end are not UTF-8.
         {"\xA4\x40 a", "一 a", true},
         {"ab\xE4\xB8", "ab銝", true},

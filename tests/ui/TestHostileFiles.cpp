@@ -1,0 +1,99 @@
+#include "Form1Fixture.h"
+#include "content/TextDecoder.h"
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <functional>
+#include <sys/stat.h>
+#include <tuple>
+#include <unistd.h>
+
+namespace {
+class HostileFiles : public Form1Test {
+protected:
+    QString write(const QString& name, const QByteArray& bytes, qint64 size = -1)
+    {
+        QFile file(dir.filePath(name));
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+        EXPECT_TRUE(size < 0 || file.resize(size)); // sparse: takes no room on disk
+        return file.fileName();
+    }
+    void open(const QString& path)
+    {
+        choice = path;
+        item("mnuOpen")->trigger();
+        EXPECT_FALSE(form.grab().isNull()); // the new text, if any, is painted
+    }
+    auto shown() { return std::tuple(form.windowTitle(), form.exercise().state().CharCount, control("cmdStart")->isEnabled()); }
+    QTemporaryDir dir;
+};
+} // namespace
+
+// Nothing is loaded and nothing is lost; only a missing file is reported.
+TEST_F(HostileFiles, RefusedFilesLeaveTheEarlierTextCaptionAndStart)
+{
+    const QString fifo = dir.filePath("fifo.txt");
+    const struct {
+        const char* what;
+        std::function<QString()> make;
+        bool reported;
+    } cases[] = {
+        {"4 GB sparse file of NULs", [&] { return write("sparse.txt", "ab\n", qint64(4) << 30); }, false},
+        {"one endless line", [&] { return write("line.txt", QByteArray(kMaxLineChars + 1, 'x') + "\nab"); }, false},
+        {"link to /dev/zero", [&] { QFile::link("/dev/zero", dir.filePath("zero.txt")); return dir.filePath("zero.txt"); }, false},
+        {"FIFO, no writer", [&] { mkfifo(QFile::encodeName(fifo).constData(), 0600); return fifo; }, false},
+        {"directory", [&] { QDir(dir.path()).mkdir("x.txt"); return dir.filePath("x.txt"); }, false},
+        {"vanished after choosing", [&] { const QString p = write("gone.txt", "ab"); QFile::remove(p); return p; }, true},
+        {"unreadable after choosing",
+         [&] { const QString p = write("locked.txt", "ab"); QFile::setPermissions(p, {}); return p; }, false},
+    };
+    open(write("base.txt", "earlier text\n"));
+    const auto before = shown();
+    ASSERT_EQ(std::get<1>(before), 12);
+    for (const auto& c : cases) {
+        if (std::string(c.what).starts_with("unreadable") && geteuid() == 0)
+            continue; // root reads whatever the permissions say
+        const std::size_t messagesBefore = messages.calls.size();
+        QElapsedTimer timer;
+        timer.start();
+        open(c.make());
+        EXPECT_LT(timer.elapsed(), 5000) << c.what;
+        EXPECT_EQ(shown(), before) << c.what;
+        ASSERT_EQ(messages.calls.size(), messagesBefore + c.reported) << c.what;
+        if (c.reported) {
+            EXPECT_EQ(messages.calls.back().text, "找不到打字用的文字檔…\r\n請將編好的文字檔放置在程式目錄中。");
+        }
+    }
+}
+
+// Whatever the bytes, a file within the bounds loads, as the decoding rules read it, and shows.
+TEST_F(HostileFiles, StrangeBytesAndNamesLoadAndShow)
+{
+    QByteArray binary(64 * 1024, Qt::Uninitialized);
+    QRandomGenerator(7).fillRange(reinterpret_cast<quint32*>(binary.data()), binary.size() / 4);
+    const struct {
+        const char* name;
+        QByteArray bytes;
+        int charCount; // -1: whatever garbled text the bytes give
+    } cases[] = {
+        {"binary.bin", binary, -1},
+        {"nuls.txt", QByteArray("a\0b\0c\0 \0d\0", 10), 5},     // NULs beside letters: UTF-16
+        {"padded.txt", QByteArray("ab").append(999, '\0'), 2},  // NULs on both sides: dropped
+        {"bad-utf8.txt", "caf\xC3 \xE9\r\nok", -1},              // read as Big5 instead
+        {"bad-big5.txt", "\xA4\r\n\xFF\x80 ok\xA4", -1},
+        {"surrogates.txt", QByteArray("\xFF\xFE\x00\xD8" "a\0\r\0\n\0\x00\xDC" "b\0", 14), 5},
+        {"with space \"quoted\" 'single' 練習.txt", "abc", 3},
+    };
+    for (const auto& c : cases) {
+        open(write(QString::fromUtf8(c.name), c.bytes));
+        EXPECT_EQ(form.windowTitle(), QString::fromUtf8("Kelmora英打練習__") + QString::fromUtf8(c.name)) << c.name;
+        if (c.charCount >= 0) {
+            EXPECT_EQ(form.exercise().state().CharCount, c.charCount) << c.name;
+        }
+        EXPECT_TRUE(control("cmdStart")->isEnabled()) << c.name;
+    }
+    EXPECT_TRUE(messages.calls.empty());
+}
