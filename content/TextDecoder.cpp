@@ -1,7 +1,6 @@
 #include "content/TextDecoder.h"
 #include "exercise/TrimSpaces.h"
 #include <QStringDecoder>
-#include <optional>
 
 // One way of reading the bytes and the lines it gives so far.
 class TextDecoder::Reading {
@@ -38,7 +37,8 @@ public:
         pending_.remove(0, piece);
         if (last && !pending_.isEmpty())
             chars += QStringDecoder(QStringConverter::Utf8, QStringConverter::Flag::ConvertInitialBom)(pending_);
-        // Stateless, so the mark would be dropped at the start of every piece: only the first.
+        // Being stateless, the decoder would drop a mark at the start of every piece, so it keeps
+        // them and only the one at the start of the text goes, as when decoding a file whole.
         if (!started_ && !chars.isEmpty()) {
             started_ = true;
             if (chars.front() == QChar::ByteOrderMark)
