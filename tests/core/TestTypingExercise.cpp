@@ -52,7 +52,7 @@ TEST_F(TypingExerciseTest, RightKeysAdvanceCountAndFillTheProgressBar)
     EXPECT_EQ(state().WrongCount, 0);
     EXPECT_EQ(view.lblRight, "3");
     EXPECT_EQ(view.lblWrong, "");
-    EXPECT_EQ(view.progress, (std::vector<int>{0, 0, 1333, 2666, 4000}));
+    EXPECT_EQ(view.progress, (std::vector<int>{0, 0, 0, 1333, 2666, 4000})) << "cleared by each load and start";
     EXPECT_FALSE(cell(3).cursor);
     EXPECT_EQ(cell(3).typed, 'c');
     EXPECT_EQ(lastMessage(), "恭喜您打完本段文字!!");
