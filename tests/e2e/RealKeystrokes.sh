@@ -7,6 +7,8 @@ work=$(mktemp -d)
 cleanup() { kill "${app:-}" "${xserver:-}" 2>/dev/null; rm -rf "$work"; }
 trap cleanup EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
+# Retries a check for up to 10 s: a sanitized build answers slowly.
+waitfor() { for _ in $(seq 200); do "$@" && return 0; sleep 0.05; done; return 1; }
 
 Xvfb -displayfd 5 -screen 0 1280x1024x24 -nolisten tcp 5>"$work/display" 2>/dev/null &
 xserver=$!
@@ -16,23 +18,28 @@ unset QT_QPA_PLATFORMTHEME
 
 "$kelmora" >"$work/log" 2>&1 &
 app=$!
-window=$(timeout 20 xdotool search --sync --name '^Kmora英打練習$' | head -1) || fail "no main window"
-sleep 0.3
+window=$(timeout 30 xdotool search --sync --name '^Kmora英打練習$' | head -1) || fail "no main window"
 xdotool windowfocus --sync "$window" 2>/dev/null
 
-xdotool key --delay 150 alt+b Return
-sleep 0.3
-title=$(xdotool getwindowname "$window")
-[ "$title" = "Kelmora英打練習_01_a_s_l_;_（中列鍵）" ] || fail "caption after choosing lesson 1: $title"
+shown() { xdotool search --onlyvisible --class kelmora 2>/dev/null | wc -l; }
+windows=$(shown)
+xdotool key alt+b
+waitfor test "$(shown)" -gt "$windows" || fail "the lesson menu does not open"
+xdotool key Return
+title="Kelmora英打練習_01_a_s_l_;_（中列鍵）"
+waitfor test "$(xdotool getwindowname "$window")" = "$title" ||
+    fail "caption after choosing lesson 1: $(xdotool getwindowname "$window")"
 
 xdotool key Return   # Start has the focus after a text is laid out
-sleep 0.5
 eval "$(xdotool getwindowgeometry --shell "$window")"
 # The cursor cell blinks between orange and the typing cells' pale cyan; it is the only one shown.
 cell() { "$probe" "$@" "$X" "$Y" $((X + 1016)) $((Y + 400)); }
-read -r cx cy cw ch < <(cell 255 128 0)
-[ "$cx" = none ] && read -r cx cy cw ch < <(cell 192 255 255)
-[ "${cw:-} ${ch:-}" = "17 24" ] || fail "the cursor cell (17 x 24) not found: $cx ${cy:-} ${cw:-} ${ch:-}"
+cursor() {
+    read -r cx cy cw ch < <(cell 255 128 0)
+    [ "$cx" = none ] && read -r cx cy cw ch < <(cell 192 255 255)
+    [ "${cw:-} ${ch:-}" = "17 24" ]
+}
+waitfor cursor || fail "the cursor cell (17 x 24) not found: $cx ${cy:-} ${cw:-} ${ch:-}"
 # The cap of "a" stands 88 px right of and 360 px below the first typing cell; outlined red.
 read -r ax ay aw ah < <("$probe" 255 0 0 $((cx + 60)) $((cy + 340)) $((cx + 160)) $((cy + 420)))
 [ "$ax $ay $aw $ah" = "$((cx + 88)) $((cy + 360)) 41 41" ] || fail "outline of the A cap: $ax $ay $aw $ah"
@@ -50,9 +57,9 @@ while IFS= read -r row; do
     xdotool type --delay 8 "$row"
 done <"$work/rows"
 
-summary=$(timeout 10 xdotool search --sync --name '^Kelmora英打練習$' | head -1) || fail "no summary box"
+summary=$(timeout 30 xdotool search --sync --name '^Kelmora英打練習$' | head -1) || fail "no summary box"
 [ "$(xdotool getwindowname "$window")" = "$title" ] || fail "caption changed during the exercise"
 xdotool key --window "$summary" Return
-sleep 0.3
+waitfor test -z "$(xdotool search --name '^Kelmora英打練習$')" || fail "the summary box stays"
 kill -0 "$app" || fail "the program ended"
 echo "lesson 1 typed through $(wc -l <"$work/rows") rows"
