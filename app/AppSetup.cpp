@@ -1,6 +1,8 @@
 #include "app/AppSetup.h"
+#include "assets/fonts/SubsetFonts.h"
 #include <QApplication>
 #include <QFont>
+#include <QFontDatabase>
 #include <QLibraryInfo>
 #include <QTranslator>
 #include <array>
@@ -8,26 +10,35 @@
 namespace {
 // Stand-ins tried in order, glyph by glyph. The Ming face's own Latin letters are too thin to
 // embolden (a bold "l" reads as "1" in "Ctrl"), so Latin text in that face comes from a serif
-// face like the one the design's font carries.
+// face like the one the design's font carries. The Chinese faces come first as the program's
+// own cut-down copies (the characters the interface shows), then whole for any other
+// character (a file's heading, a file name), which loads them only when such text appears.
 struct FontStandIn {
     const char16_t* family;
-    const char* standIn;
-    const char* chinese = nullptr;
+    std::array<const char16_t*, 3> standIns;
 };
 constexpr std::array FontStandIns{
-    FontStandIn{u"標楷體", "AR PL UKai TW"},
-    FontStandIn{u"新細明體", "Liberation Serif", "AR PL UMing TW"},
-    FontStandIn{u"Arial", "Liberation Sans"},
-    FontStandIn{u"Arial Black", "Liberation Sans"},
+    FontStandIn{u"標楷體", {u"Kelmora Kai", u"AR PL UKai TW"}},
+    FontStandIn{u"新細明體", {u"Liberation Serif", u"Kelmora Ming", u"AR PL UMing TW"}},
+    FontStandIn{u"Arial", {u"Liberation Sans"}},
+    FontStandIn{u"Arial Black", {u"Liberation Sans"}},
 };
 } // namespace
 
 void InstallFontSubstitutes()
 {
+    static const bool added = [] {
+        for (const SubsetFont& font : SubsetFonts())
+            QFontDatabase::addApplicationFontFromData(QByteArray::fromRawData(
+                reinterpret_cast<const char*>(font.data.data()), qsizetype(font.data.size())));
+        return true;
+    }();
+    Q_UNUSED(added);
     for (const auto& font : FontStandIns) {
-        QStringList standIns{QLatin1String(font.standIn)};
-        if (font.chinese)
-            standIns << QLatin1String(font.chinese);
+        QStringList standIns;
+        for (const char16_t* standIn : font.standIns)
+            if (standIn)
+                standIns << QString::fromUtf16(standIn);
         QFont::insertSubstitutions(QString::fromUtf16(font.family), standIns);
     }
 }

@@ -1,7 +1,9 @@
 #pragma once
 class QApplication;
 
-// Maps the Windows font names of the design onto the Debian fonts that look like them.
+// Maps the Windows font names of the design onto the Debian fonts that look like them, the
+// Chinese ones first through the program's own cut-down copies (assets/fonts). Safe to call
+// more than once.
 void InstallFontSubstitutes();
 // Loads Qt's own Traditional Chinese strings, so standard buttons read "確定".
 void InstallTranslations(QApplication& app);

@@ -1,4 +1,17 @@
 #include "app/AppSetup.h"
+#include "app/Form1.h"
+#include "assets/fonts/SubsetFonts.h"
+#include "content/WarmUpSets.h"
+#include "dialogs/frmOpen.h"
+#include "dialogs/frmPosture.h"
+#include "dialogs/frmSplash.h"
+#include "doubles/FakeCapsLock.h"
+#include "doubles/FakeClock.h"
+#include "doubles/FakeMessageBox.h"
+#include "doubles/FakeWebOpener.h"
+#include "exercise/Summary.h"
+#include "keyboard/KeyTable.h"
+#include "keyboard/PanelMarks.h"
 #include <QApplication>
 #include <QFontInfo>
 #include <QGlyphRun>
@@ -27,12 +40,57 @@ QStringList FacesDrawing(const QString& family, const QString& text)
 TEST(AppSetup, DesignFontsFindTheirDebianStandInsAndButtonsReadChinese)
 {
     InstallFontSubstitutes(); // the test main does this too; twice must be harmless
-    EXPECT_EQ(QFontInfo(QFont(QStringLiteral("標楷體"))).family(), "AR PL UKai TW");
+    EXPECT_EQ(QFontInfo(QFont(QStringLiteral("標楷體"))).family(), "Kelmora Kai");
     EXPECT_EQ(QFontInfo(QFont(QStringLiteral("Arial"))).family(), "Liberation Sans");
     EXPECT_EQ(FacesDrawing(QStringLiteral("新細明體"), QStringLiteral("Ctrl 小指")),
-              QStringList({"ar pl uming tw", "liberation serif"}));
+              QStringList({"kelmora ming", "liberation serif"}));
+    // A character the interface never shows (a file's heading) comes from the whole face.
+    EXPECT_EQ(FacesDrawing(QStringLiteral("新細明體"), QStringLiteral("鬱")), QStringList({"ar pl uming tw"}));
+    EXPECT_EQ(FacesDrawing(QStringLiteral("標楷體"), QStringLiteral("a鬱")), QStringList({"ar pl ukai tw", "kelmora kai"}));
 
     InstallTranslations(*qApp);
     QMessageBox box(QMessageBox::Information, "t", "x", QMessageBox::Ok);
     EXPECT_EQ(box.button(QMessageBox::Ok)->text(), "確定");
+}
+
+// The cut-down Ming face is gathered from the sources' literals; this reads what the program
+// really shows, so a caption put together at run time or from elsewhere cannot miss a glyph.
+TEST(AppSetup, CutDownMingFaceHoldsEveryCharacterTheInterfaceShows)
+{
+    FakeMessageBox messages;
+    FakeClock clock;
+    FakeCapsLock capsLock;
+    FakeWebOpener web;
+    Form1 form({messages, clock, capsLock, web});
+    frmSplash about(web);
+    frmPosture posture;
+    frmOpen chooser(QString(), messages);
+    form.exercise().start(); // with no text: the message asking for one
+    ExerciseState done;
+    done.CharCount = done.RightCount = done.ElapsedSeconds = 30;
+    InstallTranslations(*qApp);
+    QStringList texts{SummaryFor(done).text, QCoreApplication::translate("QPlatformTheme", "OK")};
+    for (const auto& call : messages.calls)
+        texts << call.text;
+    for (const QWidget* window : std::initializer_list<const QWidget*>{&form, &about, &posture, &chooser})
+        for (const QObject* object : window->findChildren<QObject*>())
+            for (const char* property : {"text", "title", "toolTip", "windowTitle"})
+                texts << object->property(property).toString();
+    for (const KeyLegends& key : KeyLegendTable)
+        texts << QString::fromUtf16(key.upper.text) << QString::fromUtf16(key.lower.text);
+    for (const auto& swatch : PanelMarks::FingerLegend)
+        texts << QString::fromUtf16(swatch.caption);
+    for (const auto& callout : PanelMarks::BaseKeyCallouts)
+        texts << QString::fromUtf16(callout.caption);
+    for (int set = 0; set < WarmUpSetCount; ++set)
+        texts << WarmUpLines(set);
+
+    const std::span<const unsigned char> ming = SubsetFonts()[0].data;
+    const QRawFont cut(QByteArray::fromRawData(reinterpret_cast<const char*>(ming.data()), qsizetype(ming.size())), 12);
+    const QRawFont latin = QRawFont::fromFont(QFont(QStringLiteral("Liberation Serif")));
+    ASSERT_EQ(cut.familyName(), "Kelmora Ming");
+    for (const QString& text : texts)
+        for (const char32_t ch : text.toUcs4())
+            EXPECT_TRUE(ch < 0x80 || cut.supportsCharacter(ch) || latin.supportsCharacter(ch))
+                << "U+" << std::hex << unsigned(ch) << " in " << text.toStdString();
 }
