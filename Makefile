@@ -9,7 +9,7 @@ PACKAGES  := $(shell grep -v -E '^\s*(\#|$$)' debian-packages.txt)
 SUDO      := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 JOBS      ?= $(shell nproc)
 
-.PHONY: run test bench sanitize fuzz fuzz-short fuzz-build package build deps clean
+.PHONY: run test bench bench-startup sanitize fuzz fuzz-short fuzz-build package build deps clean
 
 run: build
 	./$(BUILD)/kelmora
@@ -21,6 +21,14 @@ bench: deps
 	cmake -S . -B $(BENCHDIR) -G Ninja -DCMAKE_BUILD_TYPE=Release -DKELMORA_BENCH=ON
 	cmake --build $(BENCHDIR) -j $(JOBS) --target kelmora_bench
 	QT_QPA_PLATFORM=offscreen ./$(BENCHDIR)/bench/kelmora_bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
+
+# Start-up to the first window and memory against two floors and TIPP10 (when installed), then
+# CPU idle and in an exercise: whole processes under Xvfb on display :5 (bench/StartUpBench.py).
+STARTUP_ROUNDS ?= 9
+bench-startup: deps
+	cmake -S . -B $(BENCHDIR) -G Ninja -DCMAKE_BUILD_TYPE=Release -DKELMORA_BENCH=ON
+	cmake --build $(BENCHDIR) -j $(JOBS) --target kelmora floor_bare_window floor_chinese
+	python3 bench/StartUpBench.py --build $(BENCHDIR) --display :5 --rounds $(STARTUP_ROUNDS)
 
 # Every test again under AddressSanitizer and UndefinedBehaviorSanitizer (slower; CI runs it too).
 sanitize: deps
