@@ -19,6 +19,9 @@ constexpr unsigned HeadingBack = 12648384;     // pale green
 constexpr unsigned EnterTagBack = 12632319;    // pink
 
 constexpr int HeadingWidth = 942;
+// More than the widest heading row shows even in its narrowest characters; a longer caption
+// would cost its whole shaping on every repaint only to be cut off.
+constexpr qsizetype HeadingCharsShown = 512;
 constexpr QSize EnterTagSize{29, 17};
 constexpr int DesignWidth = 957;
 constexpr int DesignHeight = 116;
@@ -100,7 +103,7 @@ void TextCanvas::paintEvent(QPaintEvent* event)
         if (!box.intersects(exposed))
             continue;
         painter.fillRect(box, BgrColor(HeadingBack));
-        painter.drawText(box, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, heading.caption);
+        painter.drawText(box, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, heading.caption.left(HeadingCharsShown));
     }
 
     // Cells are in row order: skip to the first row that reaches into the exposed area.
