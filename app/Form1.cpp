@@ -33,10 +33,14 @@ Form1::Form1(const Services& services, QWidget* parent)
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Kmora英打練習"));
-    QIcon icon;
-    for (const int size : {16, 22, 24, 32, 48, 64, 128, 256})
-        icon.addFile(QStringLiteral(":/icon/%1.png").arg(size), QSize(size, size));
-    setWindowIcon(icon);
+    // Decoded once the event loop runs, after the window is first shown: start-up does not wait
+    // for the pictures, and a title bar or task bar needs none larger than 64 px.
+    QTimer::singleShot(0, this, [this] {
+        QIcon icon;
+        for (const int size : {16, 22, 24, 32, 48, 64})
+            icon.addFile(QStringLiteral(":/icon/%1.png").arg(size), QSize(size, size));
+        setWindowIcon(icon);
+    });
     setFont(FontFor(MainWindowLayout::WindowFont, font()));
 
     auto* client = new QWidget(this);

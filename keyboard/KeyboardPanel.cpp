@@ -90,9 +90,9 @@ void KeyboardPanel::setHandsY(std::optional<int> y)
         update(handsArea(*handsY_));
 }
 
-void KeyboardPanel::paintHands(QPainter& painter, const QRectF& exposed)
+void KeyboardPanel::paintHands(QPainter& painter, const Exposed& exposed)
 {
-    if (!handsY_ || !handsArea(*handsY_).intersects(exposed.toAlignedRect()))
+    if (!handsY_ || !exposed.meets(handsArea(*handsY_)))
         return;
     if (hands_[0].isNull()) {
         hands_[0] = QPixmap(QStringLiteral(":/hands/left.png"));
@@ -105,7 +105,7 @@ void KeyboardPanel::paintHands(QPainter& painter, const QRectF& exposed)
 
 void KeyboardPanel::paintEvent(QPaintEvent* event)
 {
-    const QRectF exposed = event->rect();
+    const Exposed exposed{event->region()};
     QPainter painter(this);
     painter.fillRect(event->rect(), BgrColor(PanelColour::Back));
     painter.setRenderHint(QPainter::Antialiasing);
@@ -117,16 +117,16 @@ void KeyboardPanel::paintEvent(QPaintEvent* event)
         paintCallouts(painter);
 }
 
-void KeyboardPanel::paintKeys(QPainter& painter, const QRectF& exposed) const
+void KeyboardPanel::paintKeys(QPainter& painter, const Exposed& exposed) const
 {
     painter.setPen(Qt::NoPen);
     painter.setBrush(BgrColor(PanelColour::Shadow));
     for (const ShadowState& shadow : model_.shadows())
-        if (shadow.box.intersects(exposed))
+        if (exposed.meets(shadow.box))
             painter.drawRoundedRect(shadow.box, CornerRadius, CornerRadius);
 
     for (const CapState& cap : model_.caps()) {
-        if (!cap.box.intersects(exposed))
+        if (!exposed.meets(cap.box))
             continue;
         // The border lies inside the cap, so a cap never draws outside its own box.
         const qreal width = cap.guide ? GuideBorderWidth : NormalBorderWidth;
@@ -140,7 +140,7 @@ void KeyboardPanel::paintKeys(QPainter& painter, const QRectF& exposed) const
     painter.setPen(Qt::black);
     for (const LegendState& legend : model_.legends()) {
         const QRectF box = LegendBox(legend);
-        if (!legend.visible || !box.intersects(exposed))
+        if (!legend.visible || !exposed.meets(box))
             continue;
         painter.setFont(legendFonts_[std::size_t(legend.font)]);
         painter.drawText(box, (legend.centred ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop | Qt::TextSingleLine,
@@ -148,32 +148,32 @@ void KeyboardPanel::paintKeys(QPainter& painter, const QRectF& exposed) const
     }
 }
 
-void KeyboardPanel::paintMarks(QPainter& painter, const QRectF& exposed) const
+void KeyboardPanel::paintMarks(QPainter& painter, const Exposed& exposed) const
 {
     painter.setRenderHint(QPainter::Antialiasing, false); // straight lines on whole pixels
     for (const auto& stroke : PanelMarks::Strokes) {
         const QLineF line(stroke.x1, stroke.y1, stroke.x2, stroke.y2);
-        if (StrokeBox(line, stroke.width).intersects(exposed))
+        if (exposed.meets(StrokeBox(line, stroke.width)))
             DrawStroke(painter, line, stroke.colour, stroke.width);
     }
     for (const QLineF& line : model_.backspaceArrow())
-        if (StrokeBox(line, 1).intersects(exposed))
+        if (exposed.meets(StrokeBox(line, 1)))
             DrawStroke(painter, line, PanelMarks::BackspaceArrowColour, 1);
     painter.setRenderHint(QPainter::Antialiasing);
 }
 
-void KeyboardPanel::paintFingerLegend(QPainter& painter, const QRectF& exposed) const
+void KeyboardPanel::paintFingerLegend(QPainter& painter, const Exposed& exposed) const
 {
     painter.setFont(labelFont_);
     for (const auto& swatch : PanelMarks::FingerLegend) {
         const QRectF box(swatch.left, swatch.top, swatch.width, swatch.height);
-        if (box.intersects(exposed)) {
+        if (exposed.meets(box)) {
             painter.setPen(QPen(BgrColor(PanelColour::Border), 1));
             painter.setBrush(BgrColor(ColourOf(swatch.fill)));
             painter.drawRoundedRect(box.adjusted(0.5, 0.5, -0.5, -0.5), SwatchRadius, SwatchRadius);
         }
         const QRectF name(swatch.labelLeft, PanelMarks::FingerNameTop, NameReach, LegendReachY);
-        if (name.intersects(exposed)) {
+        if (exposed.meets(name)) {
             painter.setPen(Qt::black);
             painter.drawText(name, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, QString::fromUtf16(swatch.caption));
         }

@@ -3,11 +3,19 @@
 #include "keyboard/KeyTable.h"
 #include <QFont>
 #include <QPixmap>
+#include <QRegion>
 #include <QWidget>
 #include <array>
 #include <optional>
 
 class KeyboardModel;
+
+// What a paint event asks for: the caps far apart that one key changes are painted alone,
+// not everything in the box around them.
+struct Exposed {
+    QRegion region;
+    bool meets(const QRectF& box) const { return region.intersects(box.toAlignedRect()); }
+};
 
 // `picKey`: paints the keyboard model's caps, shadows and legends, the marks, the finger
 // colour legend and, when shown, the base-key callouts; repaints only what the model reports
@@ -37,11 +45,11 @@ protected:
 private:
     void keyboardAreaChanged(const QRect& area) override;
     void capsLampChanged(unsigned colour) override { emit lampChanged(colour); }
-    void paintKeys(QPainter& painter, const QRectF& exposed) const;
-    void paintMarks(QPainter& painter, const QRectF& exposed) const;
-    void paintFingerLegend(QPainter& painter, const QRectF& exposed) const;
+    void paintKeys(QPainter& painter, const Exposed& exposed) const;
+    void paintMarks(QPainter& painter, const Exposed& exposed) const;
+    void paintFingerLegend(QPainter& painter, const Exposed& exposed) const;
     void paintCallouts(QPainter& painter) const;
-    void paintHands(QPainter& painter, const QRectF& exposed);
+    void paintHands(QPainter& painter, const Exposed& exposed);
     QRect handsArea(int y) const;
 
     KeyboardModel& model_;
