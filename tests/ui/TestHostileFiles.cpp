@@ -1,7 +1,6 @@
 #include "Form1Fixture.h"
 #include "content/TextDecoder.h"
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
@@ -57,10 +56,7 @@ TEST_F(HostileFiles, RefusedFilesLeaveTheEarlierTextCaptionAndStart)
         if (std::string(c.what).starts_with("unreadable") && geteuid() == 0)
             continue; // root reads whatever the permissions say
         const std::size_t messagesBefore = messages.calls.size();
-        QElapsedTimer timer;
-        timer.start();
         open(c.make());
-        EXPECT_LT(timer.elapsed(), 5000) << c.what;
         EXPECT_EQ(shown(), before) << c.what;
         ASSERT_EQ(messages.calls.size(), messagesBefore + c.reported) << c.what;
         if (c.reported) {
