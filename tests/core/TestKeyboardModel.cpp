@@ -1,17 +1,11 @@
+#include "doubles/FakeCapsLock.h"
 #include "keyboard/KeyCodes.h"
 #include "keyboard/KeyboardModel.h"
 #include "keyboard/PanelMarks.h"
-#include "platform/CapsLockQuery.h"
 #include <QDebug>
 #include <gtest/gtest.h>
 
 namespace {
-class FakeCapsLock final : public CapsLockQuery {
-public:
-    bool isOn() const override { return on; }
-    bool on = false;
-};
-
 // Everything an arrangement could move, so that two states compare.
 QString Dump(const KeyboardModel& model)
 {

@@ -1,3 +1,4 @@
+#include "doubles/FakeCapsLock.h"
 #include "keyboard/CapsLamp.h"
 #include "keyboard/KeyboardModel.h"
 #include "keyboard/KeyboardPanel.h"
@@ -9,12 +10,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-class FakeCapsLock final : public CapsLockQuery {
-public:
-    bool isOn() const override { return on; }
-    bool on = false;
-};
-
 QRgb Rgb(unsigned bgr) { return BgrToRgb(bgr) & 0xFFFFFF; }
 
 class KeyboardPanelTest : public testing::Test {
