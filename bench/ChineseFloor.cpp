@@ -21,7 +21,7 @@ int main(int argc, char** argv)
     QWidget window;
     window.resize(1024, 700);
     int top = 20;
-    for (const QString family : {QStringLiteral("標楷體"), QStringLiteral("新細明體")}) {
+    for (const QString& family : {QStringLiteral("標楷體"), QStringLiteral("新細明體")}) {
         auto* label = new QLabel(family, &window);
         QFont font(family);
         font.setPointSizeF(12);
