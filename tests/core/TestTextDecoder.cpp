@@ -18,10 +18,6 @@ PracticeLines Decode(QByteArrayView bytes, const char* codec = kBig5Codec)
     EXPECT_EQ(bytewise.lines, whole.lines) << bytes.toByteArray().toHex(' ').constData();
     return whole;
 }
-QStringList Lines(const char* text)
-{
-    return Decode(text).lines;
-}
 QByteArray Encode(QStringEncoder&& encoder, const char* text)
 {
     return encoder(QString::fromUtf8(text));
@@ -40,20 +36,17 @@ qint64 BytesTakenBeforeGivingUp(const QByteArray& start, const QByteArray& patte
 }
 } // namespace
 
-TEST(TextDecoder, EveryLineEndEndsOneLineAndTheLastNeedsNone)
+TEST(TextDecoder, EveryLineEndEndsOneLineBlankLinesAndIndentsDropOutTabsStay)
 {
-    const QStringList expected{"ab c", "d"};
     for (const char* text : {"ab c\rd", "ab c\r\nd\r\n", "ab c\nd\n", "ab c\n\rd\r"})
-        EXPECT_EQ(Lines(text), expected) << text;
-    EXPECT_EQ(Lines("x\ry\r\nz\nw"), (QStringList{"x", "y", "z", "w"}));
-}
-
-TEST(TextDecoder, IndentsAndBlankLinesDropOutButTabsStay)
-{
-    EXPECT_EQ(Lines("  one  two \r\n\r\n   \r\n two\n\n"), (QStringList{"one  two", "two"}));
-    EXPECT_EQ(Lines("a\n\t\n \tb\t "), (QStringList{"a", "\t", "\tb\t"}));
-    EXPECT_TRUE(Lines("").isEmpty());
-    EXPECT_TRUE(Lines(" \r\n  \n\r").isEmpty());
+        EXPECT_EQ(Decode(text).lines, QStringList({"ab c", "d"})) << text;
+    EXPECT_EQ(Decode("x\ry\r\nz\nw").lines, (QStringList{"x", "y", "z", "w"}));
+    EXPECT_EQ(Decode("  one  two \r\n\r\n   \r\n two\n\n").lines, (QStringList{"one  two", "two"}));
+    EXPECT_EQ(Decode("a\n\t\n \tb\t ").lines, (QStringList{"a", "\t", "\tb\t"}));
+    for (const char* blank : {"", " \r\n  \n\r"}) {
+        const PracticeLines text = Decode(blank);
+        EXPECT_TRUE(text.status == Status::Loaded && text.lines.isEmpty()) << blank;
+    }
 }
 
 // Without the codec, only what is or may be Big5 fails to decode. The Big5 rows also fail when
