@@ -15,6 +15,11 @@ protected:
     const TypingCell& cell(int i) const { return exercise.text().lblTyping(i); }
     const ExerciseState& state() const { return exercise.state(); }
     QString lastMessage() const { return messages.calls.empty() ? QString() : messages.calls.back().text; }
+    // "right/wrong" as counted, then as the two counters show them.
+    QString counts() const
+    {
+        return QStringLiteral("%1/%2 %3/%4").arg(state().RightCount).arg(state().WrongCount).arg(view.lblRight, view.lblWrong);
+    }
 
     RecordingView view;
     FakeMessageBox messages;
@@ -27,17 +32,15 @@ TEST_F(TypingExerciseTest, RightKeysAdvanceCountAndFillTheProgressBar)
 {
     exercise.loadText({"第一課", "第二課"});
     exercise.start();
-    ASSERT_EQ(messages.calls.size(), 1u);
-    EXPECT_EQ(messages.calls[0].text, "請先開啟檔案或打字課程，再按「開始」鍵。");
-    EXPECT_EQ(messages.calls[0].style, MessageStyle::Information);
+    EXPECT_EQ(lastMessage(), "請先開啟檔案或打字課程，再按「開始」鍵。");
+    EXPECT_EQ(messages.calls.back().style, MessageStyle::Information);
     EXPECT_FALSE(exercise.running() || view.locked) << "nothing to type: Start only explains";
 
     exercise.loadText({"abc"});
     exercise.start();
     EXPECT_TRUE(exercise.running() && view.locked);
-    EXPECT_EQ(view.lblRight, "");
-    EXPECT_TRUE(cell(1).visible && cell(1).cursor);
-    EXPECT_EQ(cell(1).typed, 0);
+    EXPECT_EQ(counts(), "0/0 /");
+    EXPECT_TRUE(cell(1).visible && cell(1).cursor && !cell(1).typed);
     EXPECT_FALSE(cell(2).visible);
     EXPECT_EQ(view.outlined, 'a');
 
@@ -48,16 +51,11 @@ TEST_F(TypingExerciseTest, RightKeysAdvanceCountAndFillTheProgressBar)
     };
     // Typed faster than any screen update: every key is judged, in order.
     type("abc");
-    EXPECT_EQ(state().RightCount, 3);
-    EXPECT_EQ(state().WrongCount, 0);
-    EXPECT_EQ(view.lblRight, "3");
-    EXPECT_EQ(view.lblWrong, "");
+    EXPECT_EQ(counts(), "3/0 3/");
     EXPECT_EQ(view.progress, (std::vector<int>{0, 0, 0, 1333, 2666, 4000})) << "cleared by each load and start";
-    EXPECT_FALSE(cell(3).cursor);
-    EXPECT_EQ(cell(3).typed, 'c');
+    EXPECT_TRUE(!cell(3).cursor && cell(3).typed == 'c');
     EXPECT_EQ(lastMessage(), "恭喜您打完本段文字!!");
-    EXPECT_TRUE(lockedWhileShown) << "the window is unlocked only once the summary is closed";
-    EXPECT_FALSE(runningWhileShown) << "the clock stops before the summary";
+    EXPECT_TRUE(lockedWhileShown && !runningWhileShown) << "the clock stops before the summary, the window unlocks after it";
     EXPECT_FALSE(view.locked);
     EXPECT_EQ(view.shiftResets, 1);
 }
@@ -67,8 +65,7 @@ TEST_F(TypingExerciseTest, WrongKeysCountButNeverAdvance)
     exercise.loadText({"A b", "c"});
     exercise.start();
     type("a");
-    EXPECT_EQ(state().WrongCount, 1) << "case matters";
-    EXPECT_EQ(view.lblWrong, "1");
+    EXPECT_EQ(counts(), "0/1 /1") << "case matters";
     EXPECT_EQ(cell(1).typed, 'a');
 
     exercise.keyPressed(8);
@@ -85,62 +82,46 @@ TEST_F(TypingExerciseTest, WrongKeysCountButNeverAdvance)
     exercise.keyPressed(13);
     EXPECT_EQ(view.enterTag, 0);
     EXPECT_EQ(state().CurrentIndex, 5);
-    EXPECT_EQ(state().RightCount, 4);
+    EXPECT_EQ(counts(), "4/3 4/3");
 }
 
-TEST_F(TypingExerciseTest, EscAndTheMenuItemInterruptAndKeysOutsideCountNothing)
+TEST_F(TypingExerciseTest, EscOrTheMenuItemInterruptsAndAStartOrANewTextClearsTheRun)
 {
     exercise.loadText({"abcd"});
     type("zq");
     exercise.keyPressed(27);
     EXPECT_EQ(view.pushed, (std::vector<int>{'z', 'q', 27}));
-    EXPECT_EQ(state().WrongCount, 0);
+    EXPECT_EQ(state().WrongCount, 0) << "keys outside an exercise count nothing";
     EXPECT_TRUE(messages.calls.empty());
 
     exercise.start();
     EXPECT_EQ(state().TypedChar, 0) << "an Esc from before Start does not end the exercise";
     type("ax");
+    exercise.start();
+    EXPECT_EQ(state().CurrentIndex, 2) << "Start during an exercise is ignored";
     exercise.keyPressed(27);
     EXPECT_FALSE(exercise.running());
-    EXPECT_EQ(state().WrongCount, 1) << "Esc is not a wrong key";
-    EXPECT_EQ(cell(2).typed, 'x') << "the cell keeps the last key before Esc";
-    EXPECT_FALSE(cell(2).cursor);
+    EXPECT_EQ(counts(), "1/1 1/1") << "Esc is not a wrong key";
+    EXPECT_TRUE(cell(2).typed == 'x' && !cell(2).cursor) << "the cell keeps the last key before Esc";
     EXPECT_EQ(lastMessage(), "您中斷了打字練習!!");
 
     exercise.start();
+    EXPECT_EQ(state().CurrentIndex, 1);
+    EXPECT_EQ(counts(), "0/0 /");
+    EXPECT_TRUE(cell(1).visible && !cell(1).typed);
+    EXPECT_FALSE(cell(2).visible || cell(2).typed);
     exercise.interrupt();
     EXPECT_FALSE(exercise.running());
     EXPECT_EQ(messages.calls.size(), 2u);
-}
-
-TEST_F(TypingExerciseTest, StartingAgainOrANewTextClearsTheLastRun)
-{
-    exercise.loadText({"abcd"});
-    exercise.start();
-    type("ab");
-    exercise.start();
-    EXPECT_EQ(state().CurrentIndex, 3) << "Start during an exercise is ignored";
-    type("x");
-    exercise.interrupt();
-    exercise.start();
-    EXPECT_EQ(state().CurrentIndex, 1);
-    EXPECT_EQ(state().RightCount, 0);
-    EXPECT_EQ(state().WrongCount, 0);
-    EXPECT_TRUE(cell(1).visible);
-    EXPECT_EQ(cell(1).typed, 0);
-    EXPECT_FALSE(cell(3).visible);
-    EXPECT_EQ(cell(3).typed, 0);
 
     // A text laid out mid-run (the loaders are locked, but the call exists) ends the run.
+    exercise.start();
     type("abc");
     exercise.loadText({"xyz"});
-    EXPECT_FALSE(exercise.running());
-    EXPECT_FALSE(view.locked);
-    EXPECT_EQ(view.lblRight, "");
-    EXPECT_EQ(view.lblWrong, "");
+    EXPECT_FALSE(exercise.running() || view.locked);
+    EXPECT_EQ(counts(), "0/0 /");
     EXPECT_EQ(view.Label1, "");
     EXPECT_EQ(view.progress.back(), 0);
-    EXPECT_EQ(state().RightCount, 0);
     EXPECT_EQ(state().CharCount, 3);
     EXPECT_EQ(state().CurrentIndex, 4) << "the last index reached is kept";
     EXPECT_FALSE(cell(1).visible);
