@@ -4,6 +4,7 @@
 #include "keyboard/PanelMarks.h"
 #include <QDebug>
 #include <gtest/gtest.h>
+#include <functional>
 
 namespace {
 // Everything an arrangement could move, so that two states compare.
@@ -41,23 +42,17 @@ std::string Describe(const KeyboardModel& model)
            " nudged:" + std::to_string(model.ShiftNudged());
 }
 
-struct Step {
-    enum Kind { Down, Up, Press, Outline, Unoutline, Guide, ResetShift, ReleaseAll, CapsLockTo } kind;
-    int value = 0;
-    int flag = 0;   // Shift for Down / Up, running for Guide and Down
-    int expected = 0;
-};
-Step Down(int vk, int shift = 0, bool running = false, int expected = 0) { return {Step::Down, vk, shift | (running << 1), expected}; }
-Step Up(int vk, int shift = 0) { return {Step::Up, vk, shift}; }
-Step Press(int ch) { return {Step::Press, ch}; }
-Step Guide(int expected, bool running = true) { return {Step::Guide, 0, running, expected}; }
-
-struct EventCase {
-    const char* name;
-    bool capsLockAtStart;
-    std::vector<Step> steps;
-    const char* after;
-};
+// One thing that happens to the keyboard: a key, a call of the typing loop, Caps Lock toggled.
+using Step = std::function<void(KeyboardModel&, FakeCapsLock&)>;
+Step Down(int vk, int shift = 0, GuideContext context = {}) { return [=](auto& m, auto&) { m.keyDown(vk, shift, context); }; }
+Step Up(int vk, int shift = 0) { return [=](auto& m, auto&) { m.keyUp(vk, shift); }; }
+Step Press(int ch) { return [=](auto& m, auto&) { m.pushKeyCapFor(ch); }; }
+Step Guide(int ch, bool running = true) { return [=](auto& m, auto&) { m.ShowShiftGuide({running, ch}); }; }
+Step Outline(int ch) { return [=](auto& m, auto&) { m.outlineKeyFor(ch); }; }
+Step Unoutline(int ch) { return [=](auto& m, auto&) { m.clearKeyOutlineFor(ch); }; }
+Step CapsLockTo(bool on) { return [=](auto&, auto& caps) { caps.on = on; }; }
+const Step ResetShift = [](auto& m, auto&) { m.resetShiftOutlines(); };
+const Step ReleaseAll = [](auto& m, auto&) { m.releaseAll(); };
 } // namespace
 
 // Also: choosing the arrangement already shown, or an option that does not exist, moves nothing.
@@ -149,19 +144,24 @@ TEST(KeyboardModel, TablesAgreeInEveryArrangement)
 
 TEST(KeyboardModel, KeysPushCapsOutlineShiftAndSwitchTheLamp)
 {
-    const EventCase cases[] = {
+    const struct {
+        const char* name;
+        bool capsLockAtStart;
+        std::vector<Step> steps;
+        const char* after;
+    } cases[] = {
         {"Caps Lock outside an exercise", false,
-         {{Step::CapsLockTo, 1}, Down(20), Guide('A', false)}, "pushed:20 outlined: lamp:65280 nudged:0"},
-        {"Caps Lock turned off", true, {{Step::CapsLockTo, 0}, Down(20), Up(20)}, "pushed: outlined: lamp:12632256 nudged:0"},
+         {CapsLockTo(true), Down(20), Guide('A', false)}, "pushed:20 outlined: lamp:65280 nudged:0"},
+        {"Caps Lock turned off", true, {CapsLockTo(false), Down(20), Up(20)}, "pushed: outlined: lamp:12632256 nudged:0"},
         {"start-up with Caps Lock on", true, {}, "pushed: outlined: lamp:65280 nudged:0"},
         {"Caps Lock during an exercise waiting for A", false,
-         {Guide('A'), {Step::CapsLockTo, 1}, Down(20, 0, true, 'A')}, "pushed:20 outlined: lamp:65280 nudged:0"},
+         {Guide('A'), CapsLockTo(true), Down(20, 0, {true, 'A'})}, "pushed:20 outlined: lamp:65280 nudged:0"},
         {"Caps Lock off during an exercise waiting for a", true,
-         {Guide('a'), {Step::CapsLockTo, 0}, Down(20, 0, true, 'a')}, "pushed:20 outlined: lamp:12632256 nudged:0"},
+         {Guide('a'), CapsLockTo(false), Down(20, 0, {true, 'a'})}, "pushed:20 outlined: lamp:12632256 nudged:0"},
         {"Shift guide for each kind of character", false,
-         {Guide('!'), Guide('^', false), {Step::Outline, 'A'}}, "pushed: outlined:3,65 lamp:8421504 nudged:0"},
+         {Guide('!'), Guide('^', false), Outline('A')}, "pushed: outlined:3,65 lamp:8421504 nudged:0"},
         {"guide moves and ends", false, {Guide('!'), Guide('&'), Guide('1'), Guide('"')}, "pushed: outlined:2 lamp:8421504 nudged:0"},
-        {"end of an exercise", false, {Guide('Z'), {Step::ResetShift}}, "pushed: outlined: lamp:8421504 nudged:0"},
+        {"end of an exercise", false, {Guide('Z'), ResetShift}, "pushed: outlined: lamp:8421504 nudged:0"},
         {"Shift held over a letter", false,
          {Down(16, 1), Down(65, 1), Press('A'), Down(65, 1), Press('A')}, "pushed:2,3,65 outlined: lamp:8421504 nudged:1"},
         {"letter released while Shift is still held", false,
@@ -171,27 +171,16 @@ TEST(KeyboardModel, KeysPushCapsOutlineShiftAndSwitchTheLamp)
          {Down(16, 1), Down(186), Press(';'), Up(16)}, "pushed:2,3,59 outlined: lamp:8421504 nudged:0"},
         {"keys without a cap", false, {Press(0xE9), Press(27), Press(0), Up(16), Up(112)}, "pushed: outlined: lamp:8421504 nudged:0"},
         {"outline and its removal", false,
-         {{Step::Outline, 'q'}, {Step::Outline, 0}, {Step::Outline, '?'}, {Step::Unoutline, 'q'}}, "pushed: outlined:47 lamp:8421504 nudged:0"},
+         {Outline('q'), Outline(0), Outline('?'), Unoutline('q')}, "pushed: outlined:47 lamp:8421504 nudged:0"},
         {"focus lost with keys held", false,
-         {Press(' '), Press('\b'), Down(16, 1), Down(20, 1), {Step::ReleaseAll}}, "pushed: outlined: lamp:12632256 nudged:1"},
+         {Press(' '), Press('\b'), Down(16, 1), Down(20, 1), ReleaseAll}, "pushed: outlined: lamp:12632256 nudged:1"},
     };
-    for (const EventCase& c : cases) {
+    for (const auto& c : cases) {
         FakeCapsLock caps;
         caps.on = c.capsLockAtStart;
         KeyboardModel model(caps);
-        for (const Step& step : c.steps) {
-            switch (step.kind) {
-            case Step::Down: model.keyDown(step.value, step.flag & 1, {bool(step.flag & 2), step.expected}); break;
-            case Step::Up: model.keyUp(step.value, step.flag); break;
-            case Step::Press: model.pushKeyCapFor(step.value); break;
-            case Step::Outline: model.outlineKeyFor(step.value); break;
-            case Step::Unoutline: model.clearKeyOutlineFor(step.value); break;
-            case Step::Guide: model.ShowShiftGuide({bool(step.flag), step.expected}); break;
-            case Step::ResetShift: model.resetShiftOutlines(); break;
-            case Step::ReleaseAll: model.releaseAll(); break;
-            case Step::CapsLockTo: caps.on = step.value; break;
-            }
-        }
+        for (const Step& step : c.steps)
+            step(model, caps);
         EXPECT_EQ(Describe(model), c.after) << c.name;
     }
 }
