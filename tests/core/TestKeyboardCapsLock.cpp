@@ -24,19 +24,17 @@ struct Moment {
     bool reading;
     bool on;
 };
-
-struct TrackerCase {
-    const char* name;
-    CapsLockTracker::Source source;
-    std::vector<Moment> moments;
-};
 } // namespace
 
 TEST(KeyboardCapsLock, TracksTheToggleFromWhatTheWindowSees)
 {
     using S = CapsLockTracker::Source;
     const Key shiftedA{Qt::Key_A, "a", Qt::ShiftModifier, 0};
-    const TrackerCase cases[] = {
+    const struct {
+        const char* name;
+        S source;
+        std::vector<Moment> moments;
+    } cases[] = {
         {"follows Caps Lock presses", S::Follow,
          {{{}, true, false}, {CapsLock, false, true}, {CapsLock, false, false}, {CapsLock, false, true}}},
         {"letters correct the followed state", S::Follow,
@@ -55,7 +53,7 @@ TEST(KeyboardCapsLock, TracksTheToggleFromWhatTheWindowSees)
         {"an indicator already new on the press", S::Indicator,
          {{CapsLockOff, true, true}, {CapsLock, false, false}, {Letter("A"), false, false}}},
     };
-    for (const TrackerCase& c : cases) {
+    for (const auto& c : cases) {
         bool reading = false;
         CapsLockTracker tracker(c.source, [&reading] { return reading; });
         for (std::size_t i = 0; i < c.moments.size(); ++i) {

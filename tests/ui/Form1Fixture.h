@@ -31,6 +31,15 @@ protected:
         throw std::runtime_error(std::string("no control named ") + name);
     }
     QAction* item(const char* name) { return control<QAction>(name); }
+    // Those of the named menu items and controls that can be used now.
+    QStringList enabled(const QStringList& names)
+    {
+        QStringList on;
+        for (const QString& name : names)
+            if (QAction* a = form.findChild<QAction*>(name); a ? a->isEnabled() : control(name.toLatin1())->isEnabled())
+                on << name;
+        return on;
+    }
     QString text(const char* name) { return control<QLabel>(name)->text(); }
     void typeKeys(const char* keys)
     {
