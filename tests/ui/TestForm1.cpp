@@ -1,5 +1,4 @@
 #include "Form1Fixture.h"
-#include "keyboard/CapsLamp.h"
 #include <QFrame>
 #include <QInputMethodQueryEvent>
 #include <QMenu>
@@ -134,19 +133,25 @@ TEST_F(Form1Test, TheCursorRowScrollsIntoViewAndTheEnterTagAndProgressBarFollow)
     EXPECT_TRUE(control("cmdStart")->hasFocus());
 }
 
-TEST_F(Form1Test, TheKeyboardGuidesEchoesAndNeverComposes)
+// The panel's pixels are read from the backing store: only what was repainted is there.
+TEST_F(Form1Test, TheKeyboardGuidesEchoesRepaintsAndNeverComposes)
 {
     const KeyboardModel& keys = form.keyboard();
+    // Pixels of the A cap (84, 96, 41 x 41): its left edge, inside that edge, the shadow past its right edge.
+    const auto capA = [&] { return std::array{onScreen("picKey", {84, 120}), onScreen("picKey", {86, 130}), onScreen("picKey", {125, 120})}; };
+    const std::array<QColor, 3> atRest{Qt::black, QColor(255, 192, 128), QColor(128, 64, 0)};
+    EXPECT_EQ(capA(), atRest);
     form.exercise().loadText({"A;"});
     click("cmdStart");
-    EXPECT_TRUE(keys.cap('A')->guide);
+    EXPECT_EQ(onScreen("picKey", {86, 130}), QColor(Qt::red)) << "the outline of the key to type";
     EXPECT_TRUE(keys.cap(3)->guide) << "a capital asks for the right Shift";
 
     QTest::keyPress(form.windowHandle(), 'A', Qt::ShiftModifier);
-    EXPECT_TRUE(keys.cap('A')->pushed && keys.cap(2)->pushed && keys.cap(3)->pushed);
+    EXPECT_TRUE(keys.cap(2)->pushed && keys.cap(3)->pushed);
+    EXPECT_EQ(capA(), (std::array<QColor, 3>{QColor(192, 192, 192), QColor(255, 192, 128), Qt::black})) << "pushed a pixel right";
     QTest::keyRelease(form.windowHandle(), Qt::Key_A);
-    EXPECT_FALSE(keys.cap('A')->pushed || keys.cap(2)->pushed);
-    EXPECT_FALSE(keys.cap('A')->guide);
+    EXPECT_FALSE(keys.cap(2)->pushed);
+    EXPECT_EQ(capA(), atRest);
     EXPECT_TRUE(keys.cap(';')->guide);
     EXPECT_FALSE(keys.cap(3)->guide);
 
@@ -159,7 +164,7 @@ TEST_F(Form1Test, TheKeyboardGuidesEchoesAndNeverComposes)
 
     capsLock.on = true;
     QTest::keyClick(form.windowHandle(), Qt::Key_CapsLock);
-    EXPECT_EQ(control<CapsLamp>("shpCapsL")->colour(), 65280u);
+    EXPECT_EQ(onScreen("shpCapsL", {6, 8}), QColor(Qt::green));
 
     // An input method must never turn practice keys into a composition.
     for (QWidget* widget : form.findChildren<QWidget*>())
@@ -172,4 +177,5 @@ TEST_F(Form1Test, TheKeyboardGuidesEchoesAndNeverComposes)
     click("optKey_1");
     EXPECT_EQ(keys.KeyCapLeft(92), 632);
     EXPECT_EQ(keys.KeyCapTop(92), 0);
+    EXPECT_EQ(onScreen("picKey", {690, 60}), QColor(192, 192, 192)) << "the end of the Q row left empty";
 }

@@ -48,11 +48,14 @@ TEST_F(Form1Test, TheFingerGuideRisesRestsAndStopsOnEveryTrigger)
     };
     rise();
     EXPECT_EQ(panel->handsY(), 120);
-    EXPECT_TRUE(panel->baseKeyCalloutsVisible());
+    const QPoint callout(306, 82);
+    EXPECT_EQ(onScreen("picKey", callout), QColor(255, 128, 128));
     EXPECT_NE(onScreen("picKey", restingHands), bare);
+    QTest::mouseClick(control("picKey"), Qt::RightButton);
     clock.advanceMs(4000);
     form.tmrHand_Timer();
-    EXPECT_FALSE(panel->baseKeyCalloutsVisible()) << "more than three seconds on";
+    EXPECT_TRUE(form.fingerGuide().running()) << "a right click is no click";
+    EXPECT_NE(onScreen("picKey", callout), QColor(255, 128, 128)) << "more than three seconds on";
     item("mnuPos_1")->trigger();
     ASSERT_FALSE(form.fingerGuide().running()) << "chosen again, the item stops the guide";
 

@@ -1,6 +1,6 @@
-#include "keyboard/CapsLockTracker.h"
 #include "platform/KeySink.h"
 #include "platform/KeyTranslator.h"
+#include "platform/QtCapsLock.h"
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QWindow>
@@ -55,7 +55,7 @@ protected:
 
     ProbeWindow window;
     RecordingSink sink;
-    CapsLockTracker caps; // follows the keys, as on a platform without a query
+    QtCapsLock caps; // offscreen it follows the keys
     KeyTranslator translator{&window, sink, caps};
 };
 } // namespace
@@ -63,6 +63,7 @@ protected:
 TEST_F(KeyTranslatorTest, KeysArriveAsWindowsCodesAndCharacters)
 {
     sink.caps = &caps;
+    ASSERT_FALSE(caps.readsSystem());
     press(Qt::Key_CapsLock);
     press(Qt::Key_CapsLock);
     EXPECT_EQ(take(), QStringList({"down 20/0 on", "down 20/0"})) << "a Caps Lock key-down sees the new state";
