@@ -1,25 +1,19 @@
+#include "Form1Fixture.h"
 #include "app/AppSetup.h"
-#include "app/Form1.h"
 #include "assets/fonts/SubsetFonts.h"
 #include "content/WarmUpSets.h"
 #include "dialogs/frmOpen.h"
 #include "dialogs/frmPosture.h"
 #include "dialogs/frmSplash.h"
-#include "doubles/FakeCapsLock.h"
-#include "doubles/FakeClock.h"
-#include "doubles/FakeMessageBox.h"
-#include "doubles/FakeWebOpener.h"
 #include "exercise/Summary.h"
 #include "keyboard/KeyTable.h"
 #include "keyboard/PanelMarks.h"
-#include <QApplication>
 #include <QFontInfo>
 #include <QGlyphRun>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRawFont>
 #include <QTextLayout>
-#include <gtest/gtest.h>
 
 namespace {
 // The faces that really draw the text, run by run.
@@ -55,13 +49,8 @@ TEST(AppSetup, DesignFontsFindTheirDebianStandInsAndButtonsReadChinese)
 
 // The cut-down Ming face is gathered from the sources' literals; this reads what the program
 // really shows, so a caption put together at run time or from elsewhere cannot miss a glyph.
-TEST(AppSetup, CutDownMingFaceHoldsEveryCharacterTheInterfaceShows)
+TEST_F(Form1Test, TheCutDownMingFaceHoldsEveryCharacterTheInterfaceShows)
 {
-    FakeMessageBox messages;
-    FakeClock clock;
-    FakeCapsLock capsLock;
-    FakeWebOpener web;
-    Form1 form({messages, clock, capsLock, web});
     frmSplash about(web);
     frmPosture posture;
     frmOpen chooser(QString(), messages);
