@@ -41,12 +41,11 @@ protected:
 TEST_F(FrmSplashTest, ShowsTheProgramsOwnTextsAndStandsAQuarterOfTheMainWindowIn)
 {
     const auto box = open();
-    const auto n = [](int number) { return QString::number(number); };
     using namespace ProgramInfo;
     const std::pair<const char*, QString> texts[]{
         {"lblProductName", QStringLiteral("Kelmora")},
         {"lblCompanyProduct", QStringLiteral("Kelmora英打練習")},
-        {"lblVersion", QStringLiteral("版本 ") + n(VersionMajor) + u'.' + n(VersionMinor) + u'.' + n(VersionRevision)},
+        {"lblVersion", QStringLiteral("版本 %1.%2.%3").arg(VersionMajor).arg(VersionMinor).arg(VersionRevision)},
         {"lblCopyright", Copyright()},
         {"lblCompany", CompanyName()},
         {"lblNote", QStringLiteral("本軟體適合英打初學者，介面簡單，容易上手，應該可以很快熟悉鍵位及指法。")},
@@ -68,7 +67,7 @@ TEST_F(FrmSplashTest, ShowsTheProgramsOwnTextsAndStandsAQuarterOfTheMainWindowIn
     }
 }
 
-TEST_F(FrmSplashTest, AnyKeyOrClickClosesItButTheHomePageButtonOpensThePage)
+TEST_F(FrmSplashTest, AnyKeyOrClickClosesTheAboutAndPostureBoxesButTheHomePageButton)
 {
     for (const Qt::Key key : {Qt::Key_Space, Qt::Key_Return, Qt::Key_Escape, Qt::Key_Q}) {
         const auto box = open();
@@ -89,19 +88,13 @@ TEST_F(FrmSplashTest, AnyKeyOrClickClosesItButTheHomePageButtonOpensThePage)
     QTest::mouseClick(child(*box, "cmdPage"), Qt::LeftButton);
     EXPECT_TRUE(box->isVisible());
     EXPECT_EQ(web.opened, QStringList{ProgramInfo::HomePage()});
-}
 
-TEST_F(FrmSplashTest, ThePostureBoxClosesOnAKeyAndOnAClick)
-{
-    frmPosture keyed(&main);
+    frmPosture keyed(&main), clicked(&main);
     keyed.show();
     QTest::keyClick(keyed.windowHandle(), 'a');
-    EXPECT_FALSE(keyed.isVisible());
-
-    frmPosture clicked(&main);
     clicked.show();
     QTest::mouseClick(child(clicked, "imgPosture"), Qt::LeftButton);
-    EXPECT_FALSE(clicked.isVisible());
+    EXPECT_FALSE(keyed.isVisible() || clicked.isVisible()) << "the posture box closes the same ways";
 }
 
 } // namespace
