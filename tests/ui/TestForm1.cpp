@@ -3,7 +3,6 @@
 #include <QInputMethodQueryEvent>
 #include <QMenu>
 #include <QScrollBar>
-#include <QTemporaryDir>
 #include <QWheelEvent>
 #include <functional>
 
@@ -61,40 +60,6 @@ TEST_F(Form1Test, EveryExitClosesTheWindowAtOnce)
         EXPECT_FALSE(form.exercise().running());
     }
     EXPECT_TRUE(messages.calls.empty()) << "nothing is asked or reported";
-}
-
-// Refused and hostile files have their own tests; these are the ordinary ways a file loads.
-TEST_F(Form1Test, OpeningTextFiles)
-{
-    QTemporaryDir dir;
-    const QString path = dir.filePath("a\\b.txt");
-    const auto write = [&](const QByteArray& bytes) {
-        QFile file(path);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-    };
-
-    item("mnuOpen")->trigger(); // cancelled on first use: nothing to practise
-    EXPECT_FALSE(control("cmdStart")->isEnabled());
-
-    write("   \r\n\r\n");
-    choice = path;
-    item("mnuOpen")->trigger();
-    EXPECT_EQ(form.windowTitle(), "Kelmora英打練習__");
-    EXPECT_EQ(form.exercise().state().CharCount, 0);
-
-    write("  hello world\r\n\r\n第一課\nsecond line\n");
-    item("mnuOpen")->trigger();
-    EXPECT_EQ(form.windowTitle(), "Kelmora英打練習__a\\b.txt") << "a backslash is part of the name";
-    EXPECT_EQ(form.exercise().text().SubTitleCount(), 1);
-    EXPECT_EQ(form.exercise().state().CharCount, 11 + 1 + 11);
-    EXPECT_TRUE(control("cmdStart")->isEnabled());
-
-    // Cancelling the chooser later reloads the last file from disk, changes included.
-    write("abc\n");
-    choice.reset();
-    item("mnuOpen")->trigger();
-    EXPECT_EQ(form.exercise().state().CharCount, 3);
 }
 
 TEST_F(Form1Test, TheCursorRowScrollsIntoViewAndTheEnterTagAndProgressBarFollow)

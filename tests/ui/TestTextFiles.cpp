@@ -10,7 +10,7 @@
 #include <unistd.h>
 
 namespace {
-class HostileFiles : public Form1Test {
+class TextFiles : public Form1Test {
 protected:
     QString write(const QString& name, const QByteArray& bytes, qint64 size = -1)
     {
@@ -31,8 +31,24 @@ protected:
 };
 } // namespace
 
+TEST_F(TextFiles, OrdinaryFilesLoadAndACancelReloadsTheLastFromDisk)
+{
+    item("mnuOpen")->trigger(); // cancelled on first use: nothing to practise
+    EXPECT_FALSE(control("cmdStart")->isEnabled());
+    open(write("a\\b.txt", "   \r\n\r\n"));
+    EXPECT_EQ(shown(), std::tuple(QString("Kelmora英打練習__"), 0, true));
+    open(write("a\\b.txt", "  hello world\r\n\r\n第一課\nsecond line\n"));
+    EXPECT_EQ(shown(), std::tuple(QString("Kelmora英打練習__a\\b.txt"), 11 + 1 + 11, true)) << "a backslash is part of the name";
+    EXPECT_EQ(form.exercise().text().SubTitleCount(), 1);
+
+    write("a\\b.txt", "abc\n");
+    choice.reset();
+    item("mnuOpen")->trigger();
+    EXPECT_EQ(form.exercise().state().CharCount, 3) << "a cancel reloads the last file, changes included";
+}
+
 // Nothing is loaded and nothing is lost; only a missing file is reported.
-TEST_F(HostileFiles, RefusedFilesLeaveTheEarlierTextCaptionAndStart)
+TEST_F(TextFiles, RefusedFilesLeaveTheEarlierTextCaptionAndStart)
 {
     const QString fifo = dir.filePath("fifo.txt");
     const struct {
@@ -66,7 +82,7 @@ TEST_F(HostileFiles, RefusedFilesLeaveTheEarlierTextCaptionAndStart)
 }
 
 // Whatever the bytes, a file within the bounds loads, as the decoding rules read it, and shows.
-TEST_F(HostileFiles, StrangeBytesAndNamesLoadAndShow)
+TEST_F(TextFiles, StrangeBytesAndNamesLoadAndShow)
 {
     QByteArray binary(64 * 1024, Qt::Uninitialized);
     QRandomGenerator(7).fillRange(reinterpret_cast<quint32*>(binary.data()), binary.size() / 4);
