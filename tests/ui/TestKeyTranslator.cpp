@@ -40,16 +40,12 @@ protected:
 class KeyTranslatorTest : public testing::Test {
 protected:
     // True when the key went on past the window.
-    bool send(QEvent::Type type, int key, Qt::KeyboardModifiers modifiers, const QString& text)
+    bool send(int key, Qt::KeyboardModifiers modifiers = {}, const QString& text = {}, QEvent::Type type = QEvent::KeyPress)
     {
         QKeyEvent event(type, key, modifiers, text);
         const int before = window.reached;
         QCoreApplication::sendEvent(&window, &event);
         return window.reached != before;
-    }
-    bool press(int key, Qt::KeyboardModifiers modifiers = {}, const QString& text = {})
-    {
-        return send(QEvent::KeyPress, key, modifiers, text);
     }
     QStringList take() { return std::exchange(sink.log, {}); }
 
@@ -64,47 +60,47 @@ TEST_F(KeyTranslatorTest, KeysArriveAsWindowsCodesAndCharacters)
 {
     sink.caps = &caps;
     ASSERT_FALSE(caps.readsSystem());
-    press(Qt::Key_CapsLock);
-    press(Qt::Key_CapsLock);
+    send(Qt::Key_CapsLock);
+    send(Qt::Key_CapsLock);
     EXPECT_EQ(take(), QStringList({"down 20/0 on", "down 20/0"})) << "a Caps Lock key-down sees the new state";
 
-    press(Qt::Key_Colon, Qt::ShiftModifier, ":");
+    send(Qt::Key_Colon, Qt::ShiftModifier, ":");
     // Shift is often released first: the release carries the unshifted key, same code.
-    send(QEvent::KeyRelease, Qt::Key_Semicolon, {}, ";");
+    send(Qt::Key_Semicolon, {}, ";", QEvent::KeyRelease);
     EXPECT_EQ(take(), QStringList({"down 186/1", "press 58", "up 186/0"}));
 
-    press(Qt::Key_Exclam, Qt::ShiftModifier, "!");
-    press(Qt::Key_AsciiTilde, Qt::ShiftModifier, "~");
-    press(Qt::Key_QuoteDbl, Qt::ShiftModifier, "\"");
-    press(Qt::Key_A, Qt::ShiftModifier, "A");
+    send(Qt::Key_Exclam, Qt::ShiftModifier, "!");
+    send(Qt::Key_AsciiTilde, Qt::ShiftModifier, "~");
+    send(Qt::Key_QuoteDbl, Qt::ShiftModifier, "\"");
+    send(Qt::Key_A, Qt::ShiftModifier, "A");
     EXPECT_EQ(take(), QStringList({"down 49/1", "press 33", "down 192/1", "press 126", "down 222/1", "press 34",
                                    "down 65/1", "press 65"}));
 
-    press(Qt::Key_Return, {}, "\r");
-    press(Qt::Key_Backspace, {}, "\b");
-    press(Qt::Key_Escape, {}, "\x1b");
-    press(Qt::Key_Backtab, Qt::ShiftModifier);
-    press(Qt::Key_Backspace, Qt::ControlModifier, "\x7f");
-    press(Qt::Key_Delete, {}, "\x7f");
+    send(Qt::Key_Return, {}, "\r");
+    send(Qt::Key_Backspace, {}, "\b");
+    send(Qt::Key_Escape, {}, "\x1b");
+    send(Qt::Key_Backtab, Qt::ShiftModifier);
+    send(Qt::Key_Backspace, Qt::ControlModifier, "\x7f");
+    send(Qt::Key_Delete, {}, "\x7f");
     EXPECT_EQ(take(), QStringList({"down 13/0", "press 13", "down 8/0", "press 8", "down 27/0", "press 27",
                                    "down 9/1", "press 9", "down 8/0", "press 127", "down 46/0"}));
 
     // Shift's own press already counts as Shift held; Alt combinations type nothing.
-    press(Qt::Key_Shift);
-    send(QEvent::KeyRelease, Qt::Key_Shift, Qt::ShiftModifier, {});
-    press(Qt::Key_F, Qt::AltModifier, "f");
+    send(Qt::Key_Shift);
+    send(Qt::Key_Shift, Qt::ShiftModifier, {}, QEvent::KeyRelease);
+    send(Qt::Key_F, Qt::AltModifier, "f");
     EXPECT_EQ(take(), QStringList({"down 16/1", "up 16/0", "down 70/0"}));
 }
 
 TEST_F(KeyTranslatorTest, DuringAnExerciseKeysStopAtTheWindow)
 {
-    EXPECT_TRUE(press(Qt::Key_Tab, {}, "\t")) << "idle: keys go on to the focused control";
+    EXPECT_TRUE(send(Qt::Key_Tab, {}, "\t")) << "idle: keys go on to the focused control";
     sink.captured = true;
-    EXPECT_FALSE(press(Qt::Key_Tab, {}, "\t"));
-    EXPECT_FALSE(press(Qt::Key_Space, {}, " "));
-    EXPECT_TRUE(press(Qt::Key_F, Qt::AltModifier, "f")) << "menu access keys still reach the menu bar";
+    EXPECT_FALSE(send(Qt::Key_Tab, {}, "\t"));
+    EXPECT_FALSE(send(Qt::Key_Space, {}, " "));
+    EXPECT_TRUE(send(Qt::Key_F, Qt::AltModifier, "f")) << "menu access keys still reach the menu bar";
 
     sink.finishOnPress = true;
-    EXPECT_FALSE(press(Qt::Key_Z, {}, "z")) << "the key that ends the exercise belongs to it";
-    EXPECT_TRUE(press(Qt::Key_Space, {}, " "));
+    EXPECT_FALSE(send(Qt::Key_Z, {}, "z")) << "the key that ends the exercise belongs to it";
+    EXPECT_TRUE(send(Qt::Key_Space, {}, " "));
 }
