@@ -18,10 +18,7 @@ PracticeLines Decode(QByteArrayView bytes, const char* codec = kBig5Codec)
     EXPECT_EQ(bytewise.lines, whole.lines) << bytes.toByteArray().toHex(' ').constData();
     return whole;
 }
-QByteArray Encode(QStringEncoder&& encoder, const char* text)
-{
-    return encoder(QString::fromUtf8(text));
-}
+QByteArray Encode(QStringEncoder&& encoder, const char* text) { return encoder(QString::fromUtf8(text)); }
 // Bytes fed in 64 KiB chunks, each repeating pattern, until the decoder gives up.
 qint64 BytesTakenBeforeGivingUp(const QByteArray& start, const QByteArray& pattern)
 {

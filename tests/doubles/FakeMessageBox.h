@@ -7,8 +7,7 @@
 class FakeMessageBox final : public MessageBoxService {
 public:
     struct Call {
-        QString text;
-        QString title;
+        QString text, title;
         MessageStyle style;
     };
 
