@@ -58,12 +58,9 @@ const Step ReleaseAll = [](auto& m, auto&) { m.releaseAll(); };
 // Also: choosing the arrangement already shown, or an option that does not exist, moves nothing.
 TEST(KeyboardModel, RestPositionsFollowTheArrangement)
 {
-    struct Expect {
-        int code, left, top;
-    };
     const struct {
         std::vector<int> choices;
-        std::vector<Expect> rest;
+        std::vector<std::array<int, 3>> rest; // code, left, top
         bool backspaceLegend;
         double rightShiftWidth, rightShiftLegendLeft;
     } cases[] = {
@@ -80,10 +77,8 @@ TEST(KeyboardModel, RestPositionsFollowTheArrangement)
         for (int choice : c.choices)
             model.ArrangeKeyboard(choice);
         SCOPED_TRACE(testing::Message() << "after " << c.choices.size() << " choices");
-        for (const Expect& e : c.rest) {
-            EXPECT_EQ(model.KeyCapLeft(e.code), e.left) << "code " << e.code;
-            EXPECT_EQ(model.KeyCapTop(e.code), e.top) << "code " << e.code;
-        }
+        for (const auto& [code, left, top] : c.rest)
+            EXPECT_EQ(QPoint(model.KeyCapLeft(code), model.KeyCapTop(code)), QPoint(left, top)) << "code " << code;
         EXPECT_EQ(model.legends()[52].visible, c.backspaceLegend);
         EXPECT_EQ(model.cap(3)->box.width(), c.rightShiftWidth);
         EXPECT_EQ(model.legends()[70].at.x(), c.rightShiftLegendLeft);
