@@ -26,9 +26,8 @@ TEST_F(Form1Test, AnExerciseLocksTheLoadersAndTakesEveryKey)
     EXPECT_EQ(onScreen("picWd", {12, 36}), QColor(255, 128, 0)) << "the cursor cell";
 
     typeKeys("aax");
-    QTest::keyClick(form.windowHandle(), Qt::Key_Tab);
-    QTest::keyClick(form.windowHandle(), Qt::Key_Backspace);
-    QTest::keyClick(form.windowHandle(), Qt::Key_Delete);
+    for (Qt::Key key : {Qt::Key_Tab, Qt::Key_Backspace, Qt::Key_Delete})
+        QTest::keyClick(form.windowHandle(), key);
     EXPECT_EQ(text("lblRight"), "2");
     EXPECT_EQ(text("lblWrong"), "2") << "Delete types nothing and counts nothing";
     EXPECT_TRUE(control("picWd")->hasFocus()) << "Tab must not move the focus during an exercise";
