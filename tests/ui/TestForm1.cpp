@@ -2,9 +2,9 @@
 #include <QFrame>
 #include <QInputMethodQueryEvent>
 #include <QMenu>
+#include <QPushButton>
 #include <QScrollBar>
 #include <QWheelEvent>
-#include <functional>
 
 TEST_F(Form1Test, AnExerciseLocksTheLoadersAndTakesEveryKey)
 {
@@ -45,34 +45,41 @@ TEST_F(Form1Test, EveryExitClosesTheWindowAtOnce)
 {
     click("cmdEnd");
     EXPECT_FALSE(form.isVisible());
-    for (const auto& exit : {std::function<void()>([&] { item("mnuExit")->trigger(); }), std::function<void()>([&] { form.close(); })}) {
+    for (const bool fromMenu : {true, false}) {
         form.show();
         form.exercise().loadText({"abc"});
         click("cmdStart");
-        exit();
+        fromMenu ? item("mnuExit")->trigger() : void(form.close());
         EXPECT_FALSE(form.isVisible());
         EXPECT_FALSE(form.exercise().running());
     }
     EXPECT_TRUE(messages.calls.empty()) << "nothing is asked or reported";
 }
 
-TEST_F(Form1Test, TheCursorRowScrollsIntoViewAndTheEnterTagAndProgressBarFollow)
+TEST_F(Form1Test, TheCursorRowScrollsIntoViewOfEitherWindowHeightAndTheEnterTagAndProgressBarFollow)
 {
     auto* bar = control<QScrollBar>("VScroll1");
-    form.exercise().loadText(QStringList(10, QStringLiteral("ab cd")));
-    EXPECT_EQ(bar->maximum(), 10 * 52 - 52 + 78 - 272);
+    // The keyboard shown, the button's caption, the text window's height.
+    const auto keyboard = [&] {
+        return std::tuple(control("picKey")->isVisible(), control<QPushButton>("cmdSandH")->text(), control("picWindow")->height());
+    };
+    const auto typeRows = [&](int rows) {
+        for (int row = 0; row < rows; ++row)
+            typeKeys("ab cd\r");
+    };
+    form.exercise().loadText(QStringList(20, QStringLiteral("ab cd")));
+    EXPECT_EQ(bar->maximum(), 20 * 52 - 52 + 78 - 272);
     click("cmdStart");
     typeKeys("ab cd");
     EXPECT_TRUE(control("lblEtr")->isVisible());
     EXPECT_EQ(control("lblEtr")->pos(), QPoint(4 + 5 * 17, 24));
     typeKeys("\r");
     EXPECT_FALSE(control("lblEtr")->isVisible());
-    for (int row = 1; row < 5; ++row)
-        typeKeys("ab cd\r");
+    typeRows(4);
     EXPECT_EQ(bar->value(), 40) << "row top 260 scrolls to 40";
     EXPECT_EQ(control("picWd")->y(), -40);
     const int inner = control<QFrame>("Picture1_0")->contentsRect().width();
-    EXPECT_EQ(control("shpPro")->width(), (4000 * 30 / 59 * inner + 2000) / 4000);
+    EXPECT_EQ(control("shpPro")->width(), (4000 * 30 / 119 * inner + 2000) / 4000);
 
     bar->setValue(0);
     typeKeys("x");
@@ -83,8 +90,17 @@ TEST_F(Form1Test, TheCursorRowScrollsIntoViewAndTheEnterTagAndProgressBarFollow)
     QApplication::sendEvent(control("picWindow"), &wheel);
     EXPECT_EQ(bar->value(), 40 + 3 * 26);
 
-    for (int row = 5; row < 10; ++row)
-        typeKeys(row < 9 ? "ab cd\r" : "ab cd");
+    click("cmdSandH");
+    EXPECT_EQ(keyboard(), std::tuple(false, QString("顯示鍵盤"), 544));
+    EXPECT_EQ(bar->maximum(), 20 * 52 - 52 + 78 - 544);
+    EXPECT_EQ(bar->value(), 40 + 3 * 26) << "the scroll position stays; the row is still in view";
+    typeRows(14);
+    EXPECT_EQ(bar->value(), 19 * 52 + 52 - 544) << "and the cursor row is followed in the taller window";
+    click("cmdSandH");
+    EXPECT_EQ(keyboard(), std::tuple(true, QString("隱藏鍵盤"), 272));
+    EXPECT_EQ(bar->value(), 19 * 52 + 52 - 272);
+
+    typeKeys("ab cd");
     EXPECT_EQ(control("shpPro")->width(), inner);
     form.exercise().loadText({"short"});
     EXPECT_EQ(bar->value(), 0) << "a new text starts at the top";
@@ -135,6 +151,5 @@ TEST_F(Form1Test, TheKeyboardGuidesEchoesRepaintsAndNeverComposes)
 
     item("mnuEsc")->trigger();
     click("optKey_1");
-    EXPECT_EQ(QPoint(keys.KeyCapLeft(92), keys.KeyCapTop(92)), QPoint(632, 0)) << "backslash up beside Backspace";
-    EXPECT_EQ(at(690, 60), QColor(Qt::lightGray)) << "the end of the Q row left empty";
+    EXPECT_EQ(at(690, 60), QColor(Qt::lightGray)) << "backslash gone up beside Backspace: the end of the Q row left empty";
 }

@@ -2,7 +2,6 @@
 #include "keyboard/CapsLamp.h"
 #include "keyboard/KeyboardPanel.h"
 #include <QMenu>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QTimer>
@@ -74,31 +73,6 @@ TEST_F(Form1Test, TheFingerGuideRisesRestsAndStopsOnEveryTrigger)
     }
     click("cmdSandH");
     EXPECT_FALSE(form.fingerGuide().running()) << "showing the keyboard does not restart the guide";
-}
-
-TEST_F(Form1Test, HidingTheKeyboardDoublesTheTextWindowAndKeepsTheRowInView)
-{
-    auto* bar = control<QScrollBar>("VScroll1");
-    // The keyboard shown, the button's caption, the text window's height.
-    const auto keyboard = [&] {
-        return std::tuple(control("picKey")->isVisible(), control<QPushButton>("cmdSandH")->text(), control("picWindow")->height());
-    };
-    form.exercise().loadText(QStringList(20, QStringLiteral("ab")));
-    click("cmdStart");
-    for (int row = 0; row < 12; ++row)
-        typeKeys("ab\r");
-    const int value = bar->value();
-    ASSERT_EQ(value, 12 * 52 + 52 - 272);
-    click("cmdSandH");
-    EXPECT_EQ(keyboard(), std::tuple(false, QString("顯示鍵盤"), 544));
-    EXPECT_EQ(bar->maximum(), 20 * 52 - 52 + 78 - 544);
-    EXPECT_EQ(bar->value(), value) << "the scroll position stays; the row is still in view";
-    for (int row = 12; row < 19; ++row)
-        typeKeys("ab\r");
-    EXPECT_EQ(bar->value(), 19 * 52 + 52 - 544) << "and the cursor row is followed in the taller window";
-    click("cmdSandH");
-    EXPECT_EQ(keyboard(), std::tuple(true, QString("隱藏鍵盤"), 272));
-    EXPECT_EQ(bar->value(), 19 * 52 + 52 - 272);
 }
 
 TEST_F(Form1Test, TheHelpMenuOpensTheAboutAndPostureBoxes)
