@@ -17,7 +17,7 @@ std::pair<QString, std::vector<int>> Rows(const PracticeText& text)
 }
 } // namespace
 
-TEST(LayoutText, WhereRowsBreakAndWhereTheTextEnds)
+TEST(LayoutText, WhereRowsBreakWhereCellsStandAndWhereTheTextEnds)
 {
     const QString x56(56, u'x');
     const struct {
@@ -39,17 +39,12 @@ TEST(LayoutText, WhereRowsBreakAndWhereTheTextEnds)
     };
     for (const auto& c : cases)
         EXPECT_EQ(Rows(LayoutText(c.lines)), std::pair(c.cells, c.tops)) << c.lines.join(u'/').toStdString();
-}
 
-TEST(LayoutText, WorkedExample)
-{
     const PracticeText text = LayoutText({"ab cd", "ef"});
     EXPECT_EQ(text.height(), 130);
     EXPECT_EQ(text.lblTitle(6).caption(), "\r\n");
-    for (int i = 1; i <= 6; ++i)
-        EXPECT_EQ(text.lblTitle(i).left, 4 + 17 * (i - 1));
-    EXPECT_EQ(text.lblTitle(7).left, 4);
-    EXPECT_EQ(text.lblTitle(8).left, 21);
+    for (int i = 1; i <= 8; ++i)
+        EXPECT_EQ(text.lblTitle(i).left, 4 + 17 * ((i - 1) % 6)) << i;
     EXPECT_FALSE(text.lblTyping(1).visible);
     EXPECT_EQ(LayoutText({"", "ab"}).height(), 78);
 }
