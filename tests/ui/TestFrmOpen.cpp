@@ -77,7 +77,6 @@ TEST_F(FrmOpenTest, StartsInTheCurrentFolderIfThereIsOneAndAClickOrAKeyChoosesAF
     EXPECT_EQ(fileNames(), QStringList({QStringLiteral("apple.txt"), QStringLiteral("mango.txt"), QStringLiteral("zebra.TXT")}));
     EXPECT_EQ(currentFolder(), here);
     EXPECT_EQ(child<QComboBox>("Drive1")->currentData().toString(), QStorageInfo(here).rootPath());
-    EXPECT_EQ(ok()->geometry(), QRect(400, 208, 81, 25));
     EXPECT_FALSE(ok()->isEnabled());
     EXPECT_EQ(dialog->focusWidget(), child<QPushButton>("CancelButton"));
 
