@@ -7,27 +7,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-class RecordingSink final : public KeySink {
-public:
-    void keyDown(int vk, int shift) override
-    {
-        log << QStringLiteral("down %1/%2").arg(vk).arg(shift) + (vk == 20 && caps->isOn() ? " on" : "");
-    }
-    void keyPress(int code) override
-    {
-        log << QStringLiteral("press %1").arg(code);
-        if (finishOnPress)
-            captured = false; // the exercise ended on this key
-    }
-    void keyUp(int vk, int shift) override { log << QStringLiteral("up %1/%2").arg(vk).arg(shift); }
-    bool keysCaptured() const override { return captured; }
-
-    QStringList log;
-    bool captured = false;
-    bool finishOnPress = false;
-    const CapsLockQuery* caps = nullptr;
-};
-
 // Counts the keys that get past the translator, as the focused control would see them.
 class ProbeWindow final : public QWindow {
 public:
@@ -37,8 +16,21 @@ protected:
     void keyPressEvent(QKeyEvent*) override { ++reached; }
 };
 
-class KeyTranslatorTest : public testing::Test {
+// The test is the translator's sink: it logs what it is told and says whether keys are captured.
+class KeyTranslatorTest : public testing::Test, public KeySink {
 protected:
+    void keyDown(int vk, int shift) override
+    {
+        log << QStringLiteral("down %1/%2").arg(vk).arg(shift) + (vk == 20 && caps.isOn() ? " on" : "");
+    }
+    void keyPress(int code) override
+    {
+        log << QStringLiteral("press %1").arg(code);
+        captured = captured && !finishOnPress; // the exercise ended on this key
+    }
+    void keyUp(int vk, int shift) override { log << QStringLiteral("up %1/%2").arg(vk).arg(shift); }
+    bool keysCaptured() const override { return captured; }
+
     // True when the key went on past the window.
     bool send(int key, Qt::KeyboardModifiers modifiers = {}, const QString& text = {}, QEvent::Type type = QEvent::KeyPress)
     {
@@ -47,18 +39,18 @@ protected:
         QCoreApplication::sendEvent(&window, &event);
         return window.reached != before;
     }
-    QStringList take() { return std::exchange(sink.log, {}); }
+    QStringList take() { return std::exchange(log, {}); }
 
+    QStringList log;
+    bool captured = false, finishOnPress = false;
     ProbeWindow window;
-    RecordingSink sink;
     QtCapsLock caps; // offscreen it follows the keys
-    KeyTranslator translator{&window, sink, caps};
+    KeyTranslator translator{&window, *this, caps};
 };
 } // namespace
 
 TEST_F(KeyTranslatorTest, KeysArriveAsWindowsCodesAndCharacters)
 {
-    sink.caps = &caps;
     ASSERT_FALSE(caps.readsSystem());
     send(Qt::Key_CapsLock);
     send(Qt::Key_CapsLock);
@@ -95,12 +87,12 @@ TEST_F(KeyTranslatorTest, KeysArriveAsWindowsCodesAndCharacters)
 TEST_F(KeyTranslatorTest, DuringAnExerciseKeysStopAtTheWindow)
 {
     EXPECT_TRUE(send(Qt::Key_Tab, {}, "\t")) << "idle: keys go on to the focused control";
-    sink.captured = true;
+    captured = true;
     EXPECT_FALSE(send(Qt::Key_Tab, {}, "\t"));
     EXPECT_FALSE(send(Qt::Key_Space, {}, " "));
     EXPECT_TRUE(send(Qt::Key_F, Qt::AltModifier, "f")) << "menu access keys still reach the menu bar";
 
-    sink.finishOnPress = true;
+    finishOnPress = true;
     EXPECT_FALSE(send(Qt::Key_Z, {}, "z")) << "the key that ends the exercise belongs to it";
     EXPECT_TRUE(send(Qt::Key_Space, {}, " "));
 }
