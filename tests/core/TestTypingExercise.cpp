@@ -44,18 +44,16 @@ TEST_F(TypingExerciseTest, RightKeysAdvanceCountAndFillTheProgressBar)
     EXPECT_FALSE(cell(2).visible);
     EXPECT_EQ(view.outlined, 'a');
 
-    bool lockedWhileShown = false, runningWhileShown = true;
-    messages.onShow = [&] {
-        lockedWhileShown = view.locked;
-        runningWhileShown = exercise.running();
-    };
+    std::pair<bool, bool> lockedAndRunningWhileShown;
+    messages.onShow = [&] { lockedAndRunningWhileShown = {view.locked, exercise.running()}; };
     // Typed faster than any screen update: every key is judged, in order.
     type("abc");
     EXPECT_EQ(counts(), "3/0 3/");
     EXPECT_EQ(view.progress, (std::vector<int>{0, 0, 0, 1333, 2666, 4000})) << "cleared by each load and start";
     EXPECT_TRUE(!cell(3).cursor && cell(3).typed == 'c');
     EXPECT_EQ(lastMessage(), "恭喜您打完本段文字!!");
-    EXPECT_TRUE(lockedWhileShown && !runningWhileShown) << "the clock stops before the summary, the window unlocks after it";
+    EXPECT_EQ(lockedAndRunningWhileShown, std::pair(true, false))
+        << "the clock stops before the summary, the window unlocks after it";
     EXPECT_FALSE(view.locked);
     EXPECT_EQ(view.shiftResets, 1);
 }
