@@ -127,6 +127,7 @@ TEST_F(FrmOpenTest, EachWayOfClosingLeavesThePathItShould)
     const QPersistentModelIndex start = dirs()->currentIndex();
     ASSERT_TRUE(QTest::qWaitFor([&] { return names(*dirs()->model(), start).contains(QStringLiteral("later")); }));
     EXPECT_EQ(child<QLineEdit>("txtFileName")->text(), QStringLiteral("mango.txt"));
+    ASSERT_NE(files()->currentItem(), nullptr);
     EXPECT_EQ(files()->currentItem()->text(), QStringLiteral("mango.txt"));
     ok()->click();
     EXPECT_EQ(dialog->result(), QDialog::Accepted);
