@@ -44,8 +44,6 @@ QStyle* CompactOptionStyle()
     return style;
 }
 
-QString NameOf(std::string_view name) { return QString::fromLatin1(name.data(), qsizetype(name.size())); }
-
 QWidget* Create(const ControlSpec& row, QWidget* parent)
 {
     const QString caption = QString::fromUtf16(row.caption);
@@ -96,7 +94,7 @@ BuiltControls BuildControls(QWidget* client)
             if (Controls[p].name == row.parent)
                 parent = built[p];
         QWidget* control = Create(row, parent);
-        control->setObjectName(NameOf(row.name));
+        control->setObjectName(DesignName(row.name));
         control->setFont(FontFor(row.font, parent->font()));
         if (row.tip)
             control->setToolTip(QString::fromUtf16(row.tip));
@@ -124,8 +122,8 @@ BuiltMenus BuildMenus(QMenuBar* bar)
     for (std::size_t i = 0; i < MainMenus::Menus.size(); ++i) {
         const MainMenus::MenuSpec& row = MainMenus::Menus[i];
         QMenu* menu = bar->addMenu(QString::fromUtf16(row.caption));
-        menu->setObjectName(NameOf(row.name));
-        menu->menuAction()->setObjectName(NameOf(row.name));
+        menu->setObjectName(DesignName(row.name));
+        menu->menuAction()->setObjectName(DesignName(row.name));
         built.menus[i] = menu;
     }
     for (std::size_t i = 0; i < MainMenus::Items.size(); ++i) {
@@ -135,7 +133,7 @@ BuiltMenus BuildMenus(QMenuBar* bar)
             if (MainMenus::Menus[m].name == row.menu)
                 menu = built.menus[m];
         QAction* item = row.caption ? menu->addAction(QString::fromUtf16(row.caption)) : menu->addSeparator();
-        item->setObjectName(NameOf(row.name));
+        item->setObjectName(DesignName(row.name));
         if (row.shortcut)
             item->setShortcut(QKeySequence(QLatin1String(row.shortcut)));
         built.items[i] = item;

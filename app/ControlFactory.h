@@ -2,6 +2,7 @@
 #include "app/MainMenus.h"
 #include "app/MainWindowLayout.h"
 #include <QFont>
+#include <QObject>
 #include <QtGlobal>
 #include <array>
 

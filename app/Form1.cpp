@@ -7,6 +7,7 @@
 #include "exercise/TextCanvas.h"
 #include "exercise/TextWindow.h"
 #include "platform/BgrColor.h"
+#include "platform/DesignTable.h"
 #include "platform/KeyTranslator.h"
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -128,8 +129,8 @@ void Form1::placeOnScreen()
     const QScreen* screen = QGuiApplication::primaryScreen();
     if (!screen)
         return;
-    const QSize size = screen->geometry().size() * WindowPlace::TwipsPerPixel;
-    const QPointF at = WindowPlace::TopLeft(size.width(), size.height()) / WindowPlace::TwipsPerPixel;
+    const QSize size = screen->geometry().size() * TwipsPerPixel;
+    const QPointF at = WindowPlace::TopLeft(size.width(), size.height()) / double(TwipsPerPixel);
     move(screen->geometry().topLeft() + at.toPoint());
 }
 

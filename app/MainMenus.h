@@ -1,5 +1,5 @@
 #pragma once
-#include "app/DesignIndex.h"
+#include "platform/DesignTable.h"
 #include <array>
 #include <cstddef>
 #include <string_view>

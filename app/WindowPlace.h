@@ -7,7 +7,6 @@ namespace WindowPlace {
 inline constexpr double OuterWidth = 15360;
 inline constexpr double OuterHeight = 11070;
 inline constexpr double AboveCentre = 250;
-inline constexpr double TwipsPerPixel = 15;
 
 constexpr QPointF TopLeft(double screenWidth, double screenHeight)
 {

@@ -1,21 +1,20 @@
 #include "dialogs/PlainBox.h"
 #include "platform/KeyTranslator.h"
 #include <QKeyEvent>
+#include <QPushButton>
 #include <QPainter>
 #include <QWindow>
 #include <QtMath>
 #include <qdrawutil.h>
 
 namespace {
-constexpr int kTwipsPerPixel = 15;
-
 // The main window's outer place and size are counted in twips; the box's place is taken back to
 // whole pixels downwards, so it keeps the same offset wherever the main window stands.
 QPoint placeOver(const QRect& mainFrame)
 {
-    const int left = mainFrame.x() * kTwipsPerPixel + mainFrame.width() * kTwipsPerPixel / 4;
-    const int top = mainFrame.y() * kTwipsPerPixel + mainFrame.height() * kTwipsPerPixel / 4;
-    return QPoint(qFloor(left / double(kTwipsPerPixel)), qFloor(top / double(kTwipsPerPixel)));
+    const int left = mainFrame.x() * TwipsPerPixel + mainFrame.width() * TwipsPerPixel / 4;
+    const int top = mainFrame.y() * TwipsPerPixel + mainFrame.height() * TwipsPerPixel / 4;
+    return QPoint(qFloor(left / double(TwipsPerPixel)), qFloor(top / double(TwipsPerPixel)));
 }
 } // namespace
 
@@ -26,7 +25,7 @@ PlainBox::PlainBox(int clientWidth, int clientHeight, QWidget* parent)
     QFont font(QStringLiteral("新細明體"));
     font.setPointSizeF(9.75);
     setFont(font);
-    setFixedSize(px(clientWidth), px(clientHeight));
+    setFixedSize(Pixels(clientWidth), Pixels(clientHeight));
     if (parent)
         move(placeOver(parent->window()->frameGeometry()));  // also keeps QDialog from centring it
 
@@ -39,12 +38,20 @@ PlainBox::PlainBox(int clientWidth, int clientHeight, QWidget* parent)
 void PlainBox::placeControls(std::span<const ControlBox> table)
 {
     for (const ControlBox& box : table) {
-        const QString name = QString::fromLatin1(box.name.data(), qsizetype(box.name.size()));
-        auto* control = findChild<QWidget*>(name);
+        auto* control = findChild<QWidget*>(DesignName(box.name));
         if (!control)
-            qFatal("no control %s in the box", qPrintable(name));  // a fault in the design table
-        control->setGeometry(px(box.left), px(box.top), px(box.width), px(box.height));
+            qFatal("no control %s in the box", box.name.data());  // a fault in the design table
+        control->setGeometry(box.pixels());
     }
+}
+
+QPushButton* PlainBox::makeOkButton()
+{
+    auto* button = makeNamed<QPushButton>(this, "Command1");
+    button->setText(QStringLiteral("OK"));
+    button->setDefault(true);
+    connect(button, &QPushButton::clicked, this, &PlainBox::accept);
+    return button;
 }
 
 bool PlainBox::eventFilter(QObject* watched, QEvent* event)

@@ -1,4 +1,5 @@
 #pragma once
+#include "platform/DesignTable.h"
 #include <QDialog>
 #include <span>
 #include <string_view>
@@ -10,21 +11,23 @@
 // not a button. Made afresh for every use and shown with exec().
 class PlainBox : public QDialog {
     Q_OBJECT
-public:
-    // A row of a box's design table.
-    struct ControlBox {
-        std::string_view name;
-        int left, top, width, height;  // twips, inside the control's container
-    };
-
 protected:
-    static constexpr int px(int twips) { return twips / 15; }
-
     // parent: the main window, or a widget inside it.
     PlainBox(int clientWidth, int clientHeight, QWidget* parent);  // twips
 
     // Sets the place of each named control, found among the box's descendants.
     void placeControls(std::span<const ControlBox> table);
+
+    template <typename Control>
+    static Control* makeNamed(QWidget* parent, std::string_view name)
+    {
+        auto* control = new Control(parent);
+        control->setObjectName(DesignName(name));
+        return control;
+    }
+
+    // The "OK" button, Command1 in both boxes: the default button, and it closes the box.
+    QPushButton* makeOkButton();
 
     void Form_Click() { accept(); }
     void Form_KeyPress() { accept(); }

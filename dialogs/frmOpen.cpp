@@ -1,4 +1,5 @@
 #include "dialogs/frmOpen.h"
+#include "platform/DesignTable.h"
 #include "platform/MessageBoxService.h"
 #include "platform/ProgramInfo.h"
 #include <QComboBox>
@@ -20,11 +21,6 @@
 
 namespace {
 
-struct ControlBox {
-    std::string_view name;
-    int left, top, width, height;  // twips
-};
-
 constexpr int kClientWidth = 7350;
 constexpr int kClientHeight = 4065;
 
@@ -43,27 +39,6 @@ constexpr std::array kControls{
     ControlBox{"Shape5_1", 3360, 240, 315, 255},
 };
 
-constexpr int px(int twips) { return twips / 15; }
-
-// Used in constant expressions only, so a misspelt name stops the build.
-constexpr const ControlBox& boxOf(std::string_view name)
-{
-    for (const ControlBox& box : kControls)
-        if (box.name == name)
-            return box;
-    throw "no such control";
-}
-
-QString nameOf(const ControlBox& box)
-{
-    return QString::fromLatin1(box.name.data(), qsizetype(box.name.size()));
-}
-
-QRect pixelRect(const ControlBox& box)
-{
-    return QRect(px(box.left), px(box.top), px(box.width), px(box.height));
-}
-
 QFont mingFont(qreal points)
 {
     QFont font(QStringLiteral("新細明體"));
@@ -74,7 +49,7 @@ QFont mingFont(qreal points)
 // A filled circle as wide as the box is high, centred in its box.
 QLabel* makeCircle(QWidget* parent, const ControlBox& box, const QColor& colour)
 {
-    const QSize size(px(box.width), px(box.height));
+    const QSize size = box.pixels().size();
     const qreal ratio = parent->devicePixelRatioF();
     QPixmap picture(size * ratio);
     picture.setDevicePixelRatio(ratio);
@@ -88,7 +63,7 @@ QLabel* makeCircle(QWidget* parent, const ControlBox& box, const QColor& colour)
     painter.end();
 
     auto* shape = new QLabel(parent);
-    shape->setObjectName(nameOf(box));
+    shape->setObjectName(DesignName(box.name));
     shape->setPixmap(picture);
     return shape;
 }
@@ -122,7 +97,7 @@ frmOpen::frmOpen(const QString& textFilePath, MessageBoxService& messages, QWidg
     setWindowTitle(QStringLiteral("開啟檔案"));
     setModal(true);
     setFont(mingFont(9.75));
-    setFixedSize(px(kClientWidth), px(kClientHeight));  // QDialog centres it over its parent
+    setFixedSize(Pixels(kClientWidth), Pixels(kClientHeight));  // QDialog centres it over its parent
 
     buildControls();
     fillDrives();
@@ -172,15 +147,13 @@ void frmOpen::buildControls()
     makeLabel(this, "Label1_1", QStringLiteral("檔案類型：* . t x t"));
     makeLabel(this, "Label2", QStringLiteral("檔名："));
     makeLabel(this, "Label1_0", QStringLiteral("請選擇打字檔案…"));
-    constexpr const ControlBox& red = boxOf("Shape5_1");
-    constexpr const ControlBox& green = boxOf("Shape5_0");
-    makeCircle(this, red, QColor(255, 0, 0));
-    makeCircle(this, green, QColor(0, 64, 0));  // made last, so drawn over the red one
+    makeCircle(this, kControls[DesignIndex(kControls, "Shape5_1")], QColor(255, 0, 0));
+    makeCircle(this, kControls[DesignIndex(kControls, "Shape5_0")], QColor(0, 64, 0));  // made last, so drawn over the red one
 
     QWidget* previous = nullptr;
     for (const ControlBox& box : kControls) {
-        auto* control = findChild<QWidget*>(nameOf(box), Qt::FindDirectChildrenOnly);
-        control->setGeometry(pixelRect(box));
+        auto* control = findChild<QWidget*>(DesignName(box.name), Qt::FindDirectChildrenOnly);
+        control->setGeometry(box.pixels());
         if (control->focusPolicy() == Qt::NoFocus)
             continue;
         if (previous)

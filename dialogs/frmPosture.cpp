@@ -10,7 +10,7 @@ constexpr int kClientWidth = 7800;
 constexpr int kClientHeight = 3960;
 
 // The picture, the heading and the tips sit inside Frame1, so their places are relative to it.
-constexpr std::array<PlainBox::ControlBox, 5> kControls{{
+constexpr std::array<ControlBox, 5> kControls{{
     {"Frame1", 120, 60, 7560, 3330},
     {"imgPosture", 150, 165, 3000, 3000},
     {"lblHeading", 3360, 165, 4080, 345},
@@ -40,41 +40,30 @@ QString tipsText()
     return html + QStringLiteral("</table>");
 }
 
-QLabel* makeLabel(QWidget* parent, const char* name)
-{
-    auto* label = new QLabel(parent);
-    label->setObjectName(QLatin1String(name));
-    return label;
-}
-
 } // namespace
 
 frmPosture::frmPosture(QWidget* parent) : PlainBox(kClientWidth, kClientHeight, parent)
 {
-    Frame1 = new QGroupBox(this);
-    Frame1->setObjectName(QStringLiteral("Frame1"));
+    Frame1 = makeNamed<QGroupBox>(this, "Frame1");
 
-    imgPosture = makeLabel(Frame1, "imgPosture");
+    imgPosture = makeNamed<QLabel>(Frame1, "imgPosture");
     imgPosture->setPixmap(QPixmap(QStringLiteral(":/posture.png")));
 
-    lblHeading = makeLabel(Frame1, "lblHeading");
+    lblHeading = makeNamed<QLabel>(Frame1, "lblHeading");
     lblHeading->setText(QStringLiteral("打字姿勢小叮嚀"));
     QFont heading = font();
     heading.setPointSizeF(12);
     heading.setBold(true);
     lblHeading->setFont(heading);
 
-    lblTips = makeLabel(Frame1, "lblTips");
+    lblTips = makeNamed<QLabel>(Frame1, "lblTips");
     lblTips->setTextFormat(Qt::RichText);
     lblTips->setText(tipsText());
     lblTips->setWordWrap(true);
     lblTips->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    Command1 = new QPushButton(QStringLiteral("OK"), this);
-    Command1->setObjectName(QStringLiteral("Command1"));
+    Command1 = makeOkButton();
     placeControls(kControls);
 
-    connect(Command1, &QPushButton::clicked, this, &frmPosture::accept);
-    Command1->setDefault(true);
     Command1->setFocus();
 }

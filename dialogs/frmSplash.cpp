@@ -13,7 +13,7 @@ constexpr int kClientWidth = 4215;
 constexpr int kClientHeight = 3600;
 
 // The design. The labels and the logo sit inside Frame1, so their places are relative to it.
-constexpr std::array<PlainBox::ControlBox, 10> kControls{{
+constexpr std::array<ControlBox, 10> kControls{{
     {"Frame1", 120, 60, 4020, 2970},
     {"lblProductName", 1860, 180, 1920, 345},
     {"lblCompanyProduct", 1920, 660, 1920, 180},
@@ -47,25 +47,9 @@ constexpr std::array kLabelLooks{
 
 constexpr bool designed(std::string_view name)
 {
-    return std::ranges::any_of(kControls, [name](const PlainBox::ControlBox& box) { return box.name == name; });
+    return std::ranges::any_of(kControls, [name](const ControlBox& box) { return box.name == name; });
 }
 static_assert(std::ranges::all_of(kLabelLooks, [](const LabelLook& look) { return designed(look.name); }));
-
-QString nameOf(std::string_view name) { return QString::fromLatin1(name.data(), qsizetype(name.size())); }
-
-QLabel* makeLabel(QWidget* parent, std::string_view name)
-{
-    auto* label = new QLabel(parent);
-    label->setObjectName(nameOf(name));
-    return label;
-}
-
-QPushButton* makeButton(QWidget* parent, std::string_view name)
-{
-    auto* button = new QPushButton(parent);
-    button->setObjectName(nameOf(name));
-    return button;
-}
 
 // A label sized to its text keeps the edge or centre it is aligned on, so a longer caption grows
 // away from the frame's right edge instead of past it.
@@ -99,27 +83,23 @@ void applyLook(QLabel& label, const LabelLook& look)
 
 frmSplash::frmSplash(WebOpener& web, QWidget* parent) : PlainBox(kClientWidth, kClientHeight, parent), web_(web)
 {
-    Frame1 = new QGroupBox(this);
-    Frame1->setObjectName(QStringLiteral("Frame1"));
-    lblProductName = makeLabel(Frame1, "lblProductName");
-    lblCompanyProduct = makeLabel(Frame1, "lblCompanyProduct");
-    imgLogo = makeLabel(Frame1, "imgLogo");
+    Frame1 = makeNamed<QGroupBox>(this, "Frame1");
+    lblProductName = makeNamed<QLabel>(Frame1, "lblProductName");
+    lblCompanyProduct = makeNamed<QLabel>(Frame1, "lblCompanyProduct");
+    imgLogo = makeNamed<QLabel>(Frame1, "imgLogo");
     imgLogo->setPixmap(QPixmap(QStringLiteral(":/icon/32.png")));
     imgLogo->setScaledContents(true);
-    lblVersion = makeLabel(Frame1, "lblVersion");
-    lblCopyright = makeLabel(Frame1, "lblCopyright");
-    lblCompany = makeLabel(Frame1, "lblCompany");
-    lblNote = makeLabel(Frame1, "lblNote");
-    cmdPage = makeButton(this, "cmdPage");
-    Command1 = makeButton(this, "Command1");
-    Command1->setText(QStringLiteral("OK"));
+    lblVersion = makeNamed<QLabel>(Frame1, "lblVersion");
+    lblCopyright = makeNamed<QLabel>(Frame1, "lblCopyright");
+    lblCompany = makeNamed<QLabel>(Frame1, "lblCompany");
+    lblNote = makeNamed<QLabel>(Frame1, "lblNote");
+    cmdPage = makeNamed<QPushButton>(this, "cmdPage");
+    Command1 = makeOkButton();
     placeControls(kControls);
 
     Form_Load();
 
     connect(cmdPage, &QPushButton::clicked, this, &frmSplash::cmdPage_Click);
-    connect(Command1, &QPushButton::clicked, this, &frmSplash::accept);
-    Command1->setDefault(true);
     Command1->setFocus();
 }
 
@@ -137,7 +117,7 @@ void frmSplash::Form_Load()
     cmdPage->setText(ProgramInfo::HomePage());
     // Sized after the captions are in.
     for (const LabelLook& look : kLabelLooks)
-        applyLook(*findChild<QLabel*>(nameOf(look.name)), look);
+        applyLook(*findChild<QLabel*>(DesignName(look.name)), look);
 }
 
 void frmSplash::cmdPage_Click()
