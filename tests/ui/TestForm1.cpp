@@ -56,7 +56,7 @@ TEST_F(Form1Test, AnExerciseLocksTheLoadersTakesEveryKeyAndTheKeyboardEchoesThem
     EXPECT_EQ(onScreen("shpCapsL", {6, 8}), QColor(Qt::green));
 
     // An input method must never turn practice keys into a composition.
-    for (QWidget* widget : form.findChildren<QWidget*>())
+    for (QWidget* widget : form.findChildren<QWidget*>() + QWidgetList{&form})
         EXPECT_FALSE(widget->testAttribute(Qt::WA_InputMethodEnabled)) << widget->objectName().toStdString();
     QInputMethodQueryEvent query(Qt::ImEnabled);
     QApplication::sendEvent(QApplication::focusObject(), &query);
