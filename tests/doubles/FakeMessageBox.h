@@ -6,11 +6,7 @@
 // Records every message instead of showing it.
 class FakeMessageBox final : public MessageBoxService {
 public:
-    struct Call {
-        QString text, title;
-        MessageStyle style;
-    };
-
+    struct Call { QString text, title; MessageStyle style; };
     void show(const QString& text, const QString& title, MessageStyle style) override
     {
         calls.push_back({text, title, style});
