@@ -1,10 +1,23 @@
 #include "Form1Fixture.h"
+#include "keyboard/CapsLamp.h"
 #include "keyboard/KeyboardPanel.h"
+#include <QMenu>
+#include <QRadioButton>
 #include <QTimer>
 #include <functional>
 
-TEST_F(Form1Test, StartsWithItsPicturesStartFirstAndTheHelpMenuOpensItsBoxes)
+TEST_F(Form1Test, StartsIdleAsDesignedAndTheHelpMenuOpensItsBoxes)
 {
+    EXPECT_EQ(form.windowTitle(), "Kmora英打練習");
+    EXPECT_EQ(QStringList({text("lblRight"), text("lblWrong"), text("Label1"), text("lblEsc")}),
+              QStringList({"0", "0", "0:0:0", "按Esc鍵中斷"}));
+    EXPECT_FALSE(control("lblEsc")->isVisible());
+    EXPECT_EQ(std::pair(control("shpPro")->width(), control("shpSpeed")->width()), std::pair(0, 0));
+    EXPECT_TRUE(control<QRadioButton>("optClass_2")->isChecked() && control<QRadioButton>("optKey_0")->isChecked());
+    EXPECT_FALSE(control<KeyboardPanel>("picKey")->baseKeyCalloutsVisible());
+    EXPECT_EQ(control<CapsLamp>("shpCapsL")->colour(), 8421504u) << "grey while Caps Lock is off";
+    for (const char* menu : {"mnuB", "mnuC"})
+        EXPECT_EQ(control<QMenu>(menu)->actions().size(), 18) << menu;
     EXPECT_FALSE(form.windowIcon().isNull());
     EXPECT_FALSE(control<QLabel>("Image1")->pixmap().isNull());
     QWidget* first = form.centralWidget()->nextInFocusChain();
