@@ -20,6 +20,8 @@ std::pair<QString, std::vector<int>> Rows(const PracticeText& text)
 TEST(LayoutText, WhereRowsBreakWhereCellsStandAndWhereTheTextEnds)
 {
     const QString x56(56, u'x');
+    // Nineteen words of "ab" fill a row of exactly 57 cells, the space after them being its Enter.
+    const QString ab19 = QStringList(19, QStringLiteral("ab")).join(u' ');
     const struct {
         QStringList lines;
         QString cells;
@@ -32,6 +34,7 @@ TEST(LayoutText, WhereRowsBreakWhereCellsStandAndWhereTheTextEnds)
         {{x56, "y"}, x56 + "|y", {0, 52}},
         {{x56 + 'x'}, x56 + "|x", {0, 52}},
         {{"ab " + QString(60, u'x') + " cd"}, "ab|" + x56 + "|xxxx cd", {0, 52, 104}},
+        {{ab19 + " ab"}, ab19 + "|ab", {0, 52}},
         {{"ab", "   ", "cd"}, "ab", {0}}, // a blank line ends the text
         {{"ab", "", "第一課"}, "ab", {0}},
         {{"", "ab"}, "", {}},
@@ -47,19 +50,6 @@ TEST(LayoutText, WhereRowsBreakWhereCellsStandAndWhereTheTextEnds)
         EXPECT_EQ(text.lblTitle(i).left, 4 + 17 * ((i - 1) % 6)) << i;
     EXPECT_FALSE(text.lblTyping(1).visible);
     EXPECT_EQ(LayoutText({"", "ab"}).height(), 78);
-}
-
-TEST(LayoutText, WordsBreakAtTheLastSpaceThatFits)
-{
-    // Twenty words of "ab": nineteen fill a row of exactly 57 cells, the last space being Enter.
-    const PracticeText text = LayoutText({QStringList(20, QStringLiteral("ab")).join(u' ')});
-    ASSERT_EQ(text.CharCount(), 59);
-    EXPECT_TRUE(text.lblTitle(57).isRowEnd());
-    EXPECT_EQ(text.lblTitle(57).left, 4 + 17 * 56);
-    EXPECT_EQ(text.lblTitle(58).top, 52);
-    for (int i = 1; i < text.CharCount(); ++i)
-        EXPECT_TRUE(text.lblTitle(i).ch != u' ' || text.lblTitle(i + 1).top == text.lblTitle(i).top)
-            << "a space is never typed at a row end: " << i;
 }
 
 TEST(LayoutText, HeadingsAreShownWholeAndNotTyped)
