@@ -1,5 +1,6 @@
 #include "exercise/LenMbcs.h"
 #include "exercise/PracticeText.h"
+#include "exercise/TextScroll.h"
 #include <gtest/gtest.h>
 
 namespace {
@@ -48,7 +49,6 @@ TEST(LayoutText, WhereRowsBreakWhereCellsStandAndWhereTheTextEnds)
     EXPECT_EQ(text.lblTitle(6).caption(), "\r\n");
     for (int i = 1; i <= 8; ++i)
         EXPECT_EQ(text.lblTitle(i).left, 4 + 17 * ((i - 1) % 6)) << i;
-    EXPECT_FALSE(text.lblTyping(1).visible);
     EXPECT_EQ(LayoutText({"", "ab"}).height(), 78);
 }
 
@@ -65,7 +65,6 @@ TEST(LayoutText, HeadingsAreShownWholeAndNotTyped)
 
     // A heading is any line holding a double-byte character, even one that starts in ASCII.
     EXPECT_EQ(LayoutText({"1.Google網址", "x"}).lblTitle(1).top, 26);
-    EXPECT_EQ(LayoutText({"第一課", "第二課"}).SubTitleCount(), 2);
     EXPECT_EQ(LenMbcs("英打練習 abc"), 12);
     EXPECT_EQ(LenMbcs("€"), 2) << "code page 950";
 }
@@ -87,4 +86,23 @@ TEST(LayoutText, TextsBeyondTheSixteenBitLimitsAreCutAfterAWholeRow)
     EXPECT_EQ(byTop.CharCount(), 631 * 3 - 1);
     EXPECT_EQ(byTop.lblTitle(byTop.CharCount()).top, 32760);
     EXPECT_EQ(byTop.height(), 32760 + 78);
+}
+
+// The window's tests scroll a real text; the scroll bar's maximum is theirs.
+TEST(TextScroll, RowsComeIntoView)
+{
+    struct Case {
+        int value, maximum, textTop, rowTop, window, expected;
+    };
+    constexpr Case Cases[] = {
+        {0, 500, 0, 208, 272, 0},     // 208 + 52 = 260 is still inside
+        {0, 500, 0, 220, 272, 0},     // and so is a row ending on the edge
+        {0, 500, 0, 260, 272, 40},    // just inside the bottom edge
+        {0, 30, 0, 260, 272, 30},     // no further than the maximum
+        {100, 500, -100, 52, 272, 52},  // a row above the window comes to its top edge
+        {100, 500, -100, 104, 272, 100}, // a visible row moves nothing
+        {40, 500, -40, 572, 544, 80},    // taller window without the keyboard
+    };
+    for (const Case& c : Cases)
+        EXPECT_EQ(TextScroll::ValueShowingRow(c.value, c.maximum, c.textTop, c.rowTop, c.window), c.expected) << c.rowTop;
 }

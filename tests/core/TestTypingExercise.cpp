@@ -1,6 +1,7 @@
 #include "doubles/FakeClock.h"
 #include "doubles/FakeMessageBox.h"
 #include "doubles/RecordingView.h"
+#include "exercise/ClockGauge.h"
 #include "exercise/TypingExercise.h"
 #include <gtest/gtest.h>
 
@@ -85,8 +86,7 @@ TEST_F(TypingExerciseTest, EscOrTheMenuItemInterruptsAndAStartOrANewTextClearsTh
     type("zq");
     exercise.keyPressed(27);
     EXPECT_EQ(view.pushed, (std::vector<int>{'z', 'q', 27}));
-    EXPECT_EQ(state().WrongCount, 0) << "keys outside an exercise count nothing";
-    EXPECT_TRUE(messages.calls.empty());
+    EXPECT_TRUE(state().WrongCount == 0 && messages.calls.empty()) << "keys outside an exercise count nothing";
 
     exercise.start();
     EXPECT_EQ(state().TypedChar, 0) << "an Esc from before Start does not end the exercise";
@@ -153,4 +153,6 @@ TEST_F(TypingExerciseTest, TheClockMeasuresTheSpeedAgainstTheLevel)
     EXPECT_EQ(lastMessage().count(u'\n'), 2) << "the speed lines, past 20 s";
     exercise.setSpeedLevel(3);
     EXPECT_EQ(view.speed, 30 * 4000 / 3723 / 3);
+    EXPECT_EQ(ClockCaption(36'000 + 59 * 60 + 59), "10:59:59");
+    EXPECT_EQ(SpeedBarTwips(32767, 1, 1), 131'068'000) << "the largest text typed in one second";
 }
