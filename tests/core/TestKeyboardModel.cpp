@@ -35,8 +35,10 @@ const Step ResetShift = [](auto& m, auto&) { m.resetShiftOutlines(); };
 const Step ReleaseAll = [](auto& m, auto&) { m.releaseAll(); };
 } // namespace
 
-// Choosing the arrangement already shown, or an option that does not exist, moves nothing.
-TEST(KeyboardModel, RestPositionsFollowTheArrangement)
+// Choosing the arrangement already shown, or an option that does not exist, moves nothing. In
+// every arrangement caps and shadows stay on the panel, no cap covers another cap or its shadow,
+// and every key a character needs stands at its rest position.
+TEST(KeyboardModel, CapsFollowTheArrangementAndStayApart)
 {
     const struct {
         std::vector<int> choices;
@@ -48,8 +50,9 @@ TEST(KeyboardModel, RestPositionsFollowTheArrangement)
                   {-1, 0, 0}}, true, 129, 604},
         {{1, 1, -1}, {{8, 680, 0}, {92, 632, 0}, {3, 596, 144}, {13, 620, 96}}, false, 129, 604},
         {{2, 3, 2}, {{8, 632, 0}, {92, 684, 144}, {3, 596, 144}, {13, 620, 96}}, true, 81, 608},
-        {{2, 0}, {{8, 632, 0}, {92, 660, 48}, {3, 596, 144}}, true, 129, 608},
+        {{1, 2, 0}, {{8, 632, 0}, {92, 660, 48}, {3, 596, 144}}, true, 129, 608},
     };
+    const QRectF panel(0, 0, KeyGeometry::PanelWidth, KeyGeometry::PanelHeight);
     for (const auto& c : cases) {
         FakeCapsLock caps;
         KeyboardModel model(caps);
@@ -61,21 +64,7 @@ TEST(KeyboardModel, RestPositionsFollowTheArrangement)
         EXPECT_EQ(model.legends()[52].visible, c.backspaceLegend);
         EXPECT_EQ(model.cap(3)->box.width(), c.rightShiftWidth);
         EXPECT_EQ(model.legends()[70].at.x(), c.rightShiftLegendLeft);
-    }
-    EXPECT_EQ(WholePixel(2.5f), 2);
-    EXPECT_EQ(WholePixel(3.5f), 4);
-}
 
-// Invariants of the tables in every arrangement: caps and shadows stay on the panel, no cap
-// covers another cap or its shadow, and every key a character needs stands at its rest position.
-TEST(KeyboardModel, TablesAgreeInEveryArrangement)
-{
-    FakeCapsLock caps;
-    KeyboardModel model(caps);
-    for (int index = 0; index < ArrangementCount; ++index) {
-        model.ArrangeKeyboard(index);
-        SCOPED_TRACE(testing::Message() << "arrangement " << index);
-        const QRectF panel(0, 0, KeyGeometry::PanelWidth, KeyGeometry::PanelHeight);
         ASSERT_EQ(model.caps().size(), model.shadows().size());
         for (std::size_t i = 0; i < model.caps().size(); ++i) {
             const CapState& cap = model.caps()[i];
@@ -92,6 +81,8 @@ TEST(KeyboardModel, TablesAgreeInEveryArrangement)
                     << "character " << ch;
             }
     }
+    EXPECT_EQ(WholePixel(2.5f), 2);
+    EXPECT_EQ(WholePixel(3.5f), 4);
 }
 
 TEST(KeyboardModel, KeysPushCapsOutlineShiftAndSwitchTheLamp)
