@@ -2,7 +2,7 @@
 #include "keyboard/KeyCodes.h"
 #include <gtest/gtest.h>
 
-TEST(KeyCodes, CharactersFindTheirKeyAndShift)
+TEST(KeyCodes, CharactersFindTheirKeyAndShiftAndKeyUpsTheCapOfTheirVirtualKey)
 {
     // The Shift a character needs with Caps Lock off and on (2 left, 3 right, 0 none), either side of each split.
     constexpr struct {
@@ -23,14 +23,11 @@ TEST(KeyCodes, CharactersFindTheirKeyAndShift)
         caps.on = true;
         EXPECT_EQ(ShiftKeyFor(c.ch, caps), c.shiftCapsOn);
     }
-}
 
-TEST(KeyCodes, KeyUpReleasesTheCapOfItsVirtualKey)
-{
-    const std::pair<int, int> cases[] = {
+    const std::pair<int, int> keyUps[] = {
         {48, 48}, {57, 57}, {65, 65}, {90, 90}, {8, 8},  {9, 9},  {13, 13}, {20, 20}, {32, 32}, {186, 59},
         {222, 39}, {16, 0}, {27, 0}, {47, 0}, {58, 0}, {64, 0}, {91, 0}, {112, 0}, {0, 0},
     };
-    for (const auto& [virtualKey, cap] : cases)
+    for (const auto& [virtualKey, cap] : keyUps)
         EXPECT_EQ(CapForVirtualKey(virtualKey), cap) << "virtual key " << virtualKey;
 }
