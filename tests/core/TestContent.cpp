@@ -5,17 +5,12 @@
 #include <gtest/gtest.h>
 #include <algorithm>
 
-namespace {
-// Only characters printed on a key cap.
-bool Typeable(QStringView text)
-{
-    return std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() >= 32 && c.unicode() <= 126; });
-}
-} // namespace
-
 // The texts themselves are data; what is checked is what the layout and the keyboard rely on.
 TEST(BuiltInContent, DrillsAndPassagesAreTypeableAndWarmUpsHoldChineseOnlyInHeadings)
 {
+    const auto Typeable = [](QStringView text) { // only characters printed on a key cap
+        return std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() >= 32 && c.unicode() <= 126; });
+    };
     for (int n = 1; n <= LessonCount; ++n) {
         const QString drill = LessonText(n).chopped(1), passage = PassageText(n).chopped(1);
         const QString number = QStringLiteral("%1_").arg(n, 2, 10, QLatin1Char('0'));

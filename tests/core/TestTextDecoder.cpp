@@ -117,8 +117,7 @@ TEST(TextFileReader, ReadsOnAcrossItsChunksAndClosesTheFileWhateverHappens)
     QTemporaryDir dir;
     const auto write = [&](const QByteArray& bytes) {
         QFile file(dir.filePath("x.txt"));
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
         return file.fileName();
     };
     const int openBefore = QDir("/proc/self/fd").count();
