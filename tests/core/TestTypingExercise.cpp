@@ -146,7 +146,6 @@ TEST_F(TypingExerciseTest, TheClockMeasuresTheSpeedAgainstTheLevel)
     EXPECT_EQ(view.Label1, "0:0:10");
     tickAfter(3'713'000);
     EXPECT_EQ(view.Label1, "1:2:3");
-    EXPECT_EQ(state().ElapsedSeconds, 3723);
 
     // The summary reads the same seconds; between exercises a new level rescales the bar from them.
     exercise.interrupt();
