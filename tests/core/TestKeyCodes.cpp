@@ -2,21 +2,18 @@
 #include "keyboard/KeyCodes.h"
 #include <gtest/gtest.h>
 
-TEST(KeyCodes, CharactersFindTheirKeyAndShift)
+TEST(KeyCodes, CharactersFindTheirKeyAndShiftAndKeyUpsTheCapOfTheirVirtualKey)
 {
-    // The Shift a character needs with Caps Lock off and on: 2 left, 3 right, 0 none.
+    // The Shift a character needs with Caps Lock off and on (2 left, 3 right, 0 none), either side of each split.
     constexpr struct {
         int ch, key, shiftCapsOff, shiftCapsOn;
     } cases[] = {
-        {'a', 65, 0, 3},   {'A', 65, 3, 0},   {'J', 74, 2, 0},   {'y', 89, 0, 2},  {'B', 66, 3, 0},
-        {'N', 78, 2, 0},   {'G', 71, 3, 0},   {'h', 72, 0, 2},   {'p', 80, 0, 2},  {'Q', 81, 3, 0},
-        {'U', 85, 2, 0},   {'t', 84, 0, 3},   {'z', 90, 0, 3},   {'Z', 90, 3, 0},  {'~', 96, 3, 3},
-        {'%', 53, 3, 3},   {'!', 49, 3, 3},   {'^', 54, 2, 2},   {')', 48, 2, 2},  {'(', 57, 2, 2},
-        {'"', 39, 2, 2},   {'|', 92, 2, 2},   {'?', 47, 2, 2},   {'_', 45, 2, 2},  {'{', 91, 2, 2},
-        {'1', 49, 0, 0},   {'0', 48, 0, 0},   {' ', 32, 0, 0},   {'-', 45, 0, 0},  {'`', 96, 0, 0},
-        {'\\', 92, 0, 0},  {'\'', 39, 0, 0},  {'/', 47, 0, 0},   {13, 13, 0, 0},   {8, 8, 0, 0},
+        {'a', 65, 0, 3},   {'G', 71, 3, 0},   {'h', 72, 0, 2},   {'p', 80, 0, 2},  {'Q', 81, 3, 0},
+        {'t', 84, 0, 3},   {'U', 85, 2, 0},   {'y', 89, 0, 2},   {'Z', 90, 3, 0},  {'z', 90, 0, 3},
+        {'~', 96, 3, 3},   {'%', 53, 3, 3},   {'^', 54, 2, 2},   {'?', 47, 2, 2},  {'1', 49, 0, 0},
+        {'`', 96, 0, 0},   {'/', 47, 0, 0},   {' ', 32, 0, 0},   {13, 13, 0, 0},   {8, 8, 0, 0},
         {9, 9, 0, 0},      {27, 0, 0, 0},     {0, 0, 0, 0},      {127, 0, 0, 0},   {0xE9, 0, 0, 0},
-        {0x82F1, 0, 0, 0}, {0xFF06, 0, 0, 0}, {'A' + 256, 0, 0, 0}, {'`' + 256, 0, 0, 0}, {-65, 0, 0, 0},
+        {0x82F1, 0, 0, 0}, {'A' + 256, 0, 0, 0}, {'`' + 256, 0, 0, 0}, {-65, 0, 0, 0},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << "character " << c.ch);
@@ -26,15 +23,11 @@ TEST(KeyCodes, CharactersFindTheirKeyAndShift)
         caps.on = true;
         EXPECT_EQ(ShiftKeyFor(c.ch, caps), c.shiftCapsOn);
     }
-}
 
-TEST(KeyCodes, KeyUpReleasesTheCapOfItsVirtualKey)
-{
-    const std::pair<int, int> cases[] = {
-        {48, 48}, {57, 57}, {65, 65}, {90, 90}, {8, 8},   {9, 9},     {13, 13},   {20, 20},  {32, 32},
-        {186, 59}, {187, 61}, {188, 44}, {191, 47}, {192, 96}, {219, 91}, {220, 92}, {222, 39}, {16, 0},
-        {17, 0},  {18, 0},  {27, 0},  {47, 0},  {58, 0},  {64, 0},    {91, 0},    {112, 0},  {0, 0},
+    const std::pair<int, int> keyUps[] = {
+        {48, 48}, {57, 57}, {65, 65}, {90, 90}, {8, 8},  {9, 9},  {13, 13}, {20, 20}, {32, 32}, {186, 59},
+        {222, 39}, {16, 0}, {27, 0}, {47, 0}, {58, 0}, {64, 0}, {91, 0}, {112, 0}, {0, 0},
     };
-    for (const auto& [virtualKey, cap] : cases)
+    for (const auto& [virtualKey, cap] : keyUps)
         EXPECT_EQ(CapForVirtualKey(virtualKey), cap) << "virtual key " << virtualKey;
 }

@@ -2,20 +2,14 @@
 #include <gtest/gtest.h>
 
 namespace {
-constexpr quint32 LockBefore = 0x2;   // X11 key state: Caps Lock was on before this key
-
 struct Key {
     int qtKey;
-    const char* text;
-    Qt::KeyboardModifiers modifiers;
-    quint32 native;
+    const char* text = "";
+    Qt::KeyboardModifiers modifiers = {};
+    quint32 native = 0; // X11 key state: 0x2 when Caps Lock was on before this key
 };
-const Key CapsLock{Qt::Key_CapsLock, "", {}, 0};
-const Key CapsLockOff{Qt::Key_CapsLock, "", {}, LockBefore};
-Key Letter(const char* text, Qt::KeyboardModifiers modifiers = {})
-{
-    return {Qt::Key_A + (QChar(text[0]).toUpper().unicode() - 'A'), text, modifiers, 0};
-}
+const Key CapsLock{Qt::Key_CapsLock}, CapsLockOff{Qt::Key_CapsLock, "", {}, 0x2};
+const Key A{Qt::Key_A, "A"}, a{Qt::Key_A, "a"};
 
 // A key the window sees (or none), what the system's indicator reads after it, and the
 // state the tracker should report then.
@@ -29,7 +23,6 @@ struct Moment {
 TEST(KeyboardCapsLock, TracksTheToggleFromWhatTheWindowSees)
 {
     using S = CapsLockTracker::Source;
-    const Key shiftedA{Qt::Key_A, "a", Qt::ShiftModifier, 0};
     const struct {
         const char* name;
         S source;
@@ -38,20 +31,20 @@ TEST(KeyboardCapsLock, TracksTheToggleFromWhatTheWindowSees)
         {"follows Caps Lock presses", S::Follow,
          {{{}, true, false}, {CapsLock, false, true}, {CapsLock, false, false}, {CapsLock, false, true}}},
         {"letters correct the followed state", S::Follow,
-         {{Letter("A"), false, true}, {shiftedA, false, true}, {Letter("a"), false, false},
-          {Letter("A", Qt::ShiftModifier), false, false}, {Letter("b"), true, false}}},
+         {{A, false, true}, {Key{Qt::Key_A, "a", Qt::ShiftModifier}, false, true}, {a, false, false},
+          {Key{Qt::Key_A, "A", Qt::ShiftModifier}, false, false}, {Key{Qt::Key_B, "b"}, true, false}}},
         {"keys that tell nothing", S::Follow,
-         {{CapsLock, false, true}, {Letter("a", Qt::ControlModifier), false, true},
-          {Key{Qt::Key_1, "1", {}, 0}, false, true}, {Key{Qt::Key_Eacute, "é", {}, 0}, false, true},
-          {Key{Qt::Key_Shift, "", Qt::ShiftModifier, 0}, false, true}}},
+         {{CapsLock, false, true}, {Key{Qt::Key_A, "a", Qt::ControlModifier}, false, true},
+          {Key{Qt::Key_1, "1"}, false, true}, {Key{Qt::Key_Eacute, "é"}, false, true},
+          {Key{Qt::Key_Shift, "", Qt::ShiftModifier}, false, true}}},
         {"X11 turning on reads the new state at once", S::X11Indicator,
          {{{}, false, false}, {CapsLock, true, true}, {{}, true, true}}},
         {"X11 turning off shows before the indicator does", S::X11Indicator,
          {{{}, true, true}, {CapsLockOff, true, false}, {{}, true, false}, {{}, false, false}, {{}, true, true}}},
         {"X11 trusts the indicator over letters and after the next key", S::X11Indicator,
-         {{CapsLockOff, true, false}, {Letter("a"), true, true}, {Letter("A"), false, false}}},
+         {{CapsLockOff, true, false}, {a, true, true}, {A, false, false}}},
         {"an indicator already new on the press", S::Indicator,
-         {{CapsLockOff, true, true}, {CapsLock, false, false}, {Letter("A"), false, false}}},
+         {{CapsLockOff, true, true}, {CapsLock, false, false}, {A, false, false}}},
     };
     for (const auto& c : cases) {
         bool reading = false;

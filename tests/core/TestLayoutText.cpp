@@ -1,5 +1,6 @@
 #include "exercise/LenMbcs.h"
 #include "exercise/PracticeText.h"
+#include "exercise/TextScroll.h"
 #include <gtest/gtest.h>
 
 namespace {
@@ -20,6 +21,8 @@ std::pair<QString, std::vector<int>> Rows(const PracticeText& text)
 TEST(LayoutText, WhereRowsBreakWhereCellsStandAndWhereTheTextEnds)
 {
     const QString x56(56, u'x');
+    // Nineteen words of "ab" fill a row of exactly 57 cells, the space after them being its Enter.
+    const QString ab19 = QStringList(19, QStringLiteral("ab")).join(u' ');
     const struct {
         QStringList lines;
         QString cells;
@@ -32,6 +35,7 @@ TEST(LayoutText, WhereRowsBreakWhereCellsStandAndWhereTheTextEnds)
         {{x56, "y"}, x56 + "|y", {0, 52}},
         {{x56 + 'x'}, x56 + "|x", {0, 52}},
         {{"ab " + QString(60, u'x') + " cd"}, "ab|" + x56 + "|xxxx cd", {0, 52, 104}},
+        {{ab19 + " ab"}, ab19 + "|ab", {0, 52}},
         {{"ab", "   ", "cd"}, "ab", {0}}, // a blank line ends the text
         {{"ab", "", "第一課"}, "ab", {0}},
         {{"", "ab"}, "", {}},
@@ -45,21 +49,7 @@ TEST(LayoutText, WhereRowsBreakWhereCellsStandAndWhereTheTextEnds)
     EXPECT_EQ(text.lblTitle(6).caption(), "\r\n");
     for (int i = 1; i <= 8; ++i)
         EXPECT_EQ(text.lblTitle(i).left, 4 + 17 * ((i - 1) % 6)) << i;
-    EXPECT_FALSE(text.lblTyping(1).visible);
     EXPECT_EQ(LayoutText({"", "ab"}).height(), 78);
-}
-
-TEST(LayoutText, WordsBreakAtTheLastSpaceThatFits)
-{
-    // Twenty words of "ab": nineteen fill a row of exactly 57 cells, the last space being Enter.
-    const PracticeText text = LayoutText({QStringList(20, QStringLiteral("ab")).join(u' ')});
-    ASSERT_EQ(text.CharCount(), 59);
-    EXPECT_TRUE(text.lblTitle(57).isRowEnd());
-    EXPECT_EQ(text.lblTitle(57).left, 4 + 17 * 56);
-    EXPECT_EQ(text.lblTitle(58).top, 52);
-    for (int i = 1; i < text.CharCount(); ++i)
-        EXPECT_TRUE(text.lblTitle(i).ch != u' ' || text.lblTitle(i + 1).top == text.lblTitle(i).top)
-            << "a space is never typed at a row end: " << i;
 }
 
 TEST(LayoutText, HeadingsAreShownWholeAndNotTyped)
@@ -75,7 +65,6 @@ TEST(LayoutText, HeadingsAreShownWholeAndNotTyped)
 
     // A heading is any line holding a double-byte character, even one that starts in ASCII.
     EXPECT_EQ(LayoutText({"1.Google網址", "x"}).lblTitle(1).top, 26);
-    EXPECT_EQ(LayoutText({"第一課", "第二課"}).SubTitleCount(), 2);
     EXPECT_EQ(LenMbcs("英打練習 abc"), 12);
     EXPECT_EQ(LenMbcs("€"), 2) << "code page 950";
 }
@@ -97,4 +86,23 @@ TEST(LayoutText, TextsBeyondTheSixteenBitLimitsAreCutAfterAWholeRow)
     EXPECT_EQ(byTop.CharCount(), 631 * 3 - 1);
     EXPECT_EQ(byTop.lblTitle(byTop.CharCount()).top, 32760);
     EXPECT_EQ(byTop.height(), 32760 + 78);
+}
+
+// The window's tests scroll a real text; the scroll bar's maximum is theirs.
+TEST(TextScroll, RowsComeIntoView)
+{
+    struct Case {
+        int value, maximum, textTop, rowTop, window, expected;
+    };
+    constexpr Case Cases[] = {
+        {0, 500, 0, 208, 272, 0},     // 208 + 52 = 260 is still inside
+        {0, 500, 0, 220, 272, 0},     // and so is a row ending on the edge
+        {0, 500, 0, 260, 272, 40},    // just inside the bottom edge
+        {0, 30, 0, 260, 272, 30},     // no further than the maximum
+        {100, 500, -100, 52, 272, 52},  // a row above the window comes to its top edge
+        {100, 500, -100, 104, 272, 100}, // a visible row moves nothing
+        {40, 500, -40, 572, 544, 80},    // taller window without the keyboard
+    };
+    for (const Case& c : Cases)
+        EXPECT_EQ(TextScroll::ValueShowingRow(c.value, c.maximum, c.textTop, c.rowTop, c.window), c.expected) << c.rowTop;
 }
