@@ -18,13 +18,17 @@ unset QT_QPA_PLATFORMTHEME
 
 "$kelmora" >"$work/log" 2>&1 &
 app=$!
-window=$(timeout 30 xdotool search --sync --name '^Kmora英打練習$' | head -1) || fail "no main window"
-xdotool windowfocus --sync "$window" 2>/dev/null
+# The window is named before it is mapped, and an unmapped window cannot take the focus.
+window=$(timeout 30 xdotool search --sync --onlyvisible --name '^Kmora英打練習$' | head -1) || fail "no main window"
+xdotool windowfocus "$window" 2>/dev/null
+waitfor test "$(xdotool getwindowfocus)" = "$window" || fail "the main window does not take the focus"
 
 shown() { xdotool search --onlyvisible --class kelmora 2>/dev/null | wc -l; }
 windows=$(shown)
-xdotool key alt+b
-waitfor test "$(shown)" -gt "$windows" || fail "the lesson menu does not open"
+# On a loaded machine the very first key after the focus arrives is now and then lost
+# (1 run in 10 under a parallel build): a second try tells that from a menu that never opens.
+opened() { xdotool key alt+b; waitfor test "$(shown)" -gt "$windows"; }
+opened || opened || fail "the lesson menu does not open"
 xdotool key Return
 title="Kelmora英打練習_01_a_s_l_;_（中列鍵）"
 waitfor test "$(xdotool getwindowname "$window")" = "$title" ||
