@@ -1,7 +1,7 @@
 // Reads the real X screen for the end-to-end test: the bounding box of the pixels of one
 // colour inside a region, "x y w h" in screen pixels, or "none".
+// Usage: screen_probe R G B left top right bottom
 #include <QGuiApplication>
-#include <QImage>
 #include <QPixmap>
 #include <QScreen>
 #include <cstdio>
@@ -9,10 +9,8 @@
 int main(int argc, char** argv)
 {
     QGuiApplication app(argc, argv);
-    if (argc != 8) {
-        std::fprintf(stderr, "usage: screen_probe R G B left top right bottom\n");
+    if (argc != 8)
         return 2;
-    }
     const QRgb wanted = qRgb(atoi(argv[1]), atoi(argv[2]), atoi(argv[3]));
     const QRect region(QPoint(atoi(argv[4]), atoi(argv[5])), QPoint(atoi(argv[6]), atoi(argv[7])));
     const QImage shot = QGuiApplication::primaryScreen()->grabWindow(0).toImage();

@@ -41,10 +41,10 @@ protected:
         return on;
     }
     QString text(const char* name) { return control<QLabel>(name)->text(); }
-    void typeKeys(const char* keys)
+    void typeKeys(const QByteArray& keys)
     {
-        for (const char* k = keys; *k; ++k)
-            QTest::keyClick(form.windowHandle(), *k);
+        for (const char key : keys)
+            QTest::keyClick(form.windowHandle(), key);
     }
     void click(const char* name) { QTest::mouseClick(control(name), Qt::LeftButton); }
     // What the window's backing store holds: only what was really repainted.

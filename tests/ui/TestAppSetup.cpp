@@ -15,44 +15,37 @@
 #include <QRawFont>
 #include <QTextLayout>
 
-namespace {
-// The faces that really draw the text, run by run.
-QStringList FacesDrawing(const QString& family, const QString& text)
-{
-    QTextLayout layout(text, QFont(family));
-    layout.beginLayout();
-    layout.createLine();
-    layout.endLayout();
-    QStringList faces;
-    for (const QGlyphRun& run : layout.glyphRuns())
-        faces << run.rawFont().familyName().toLower();
-    faces.sort();
-    return faces;
-}
-} // namespace
-
 // The cut-down Ming face is gathered from the sources' literals; this reads what the program
 // really shows, so a caption put together at run time or from elsewhere cannot miss a glyph.
 TEST_F(Form1Test, DesignFontsFindTheirStandInsAndTheCutDownMingFaceHoldsEveryCharacterShown)
 {
-    InstallFontSubstitutes(); // the test main does this too; twice must be harmless
-    EXPECT_EQ(QFontInfo(QFont(QStringLiteral("Arial"))).family(), "Liberation Sans");
-    EXPECT_EQ(FacesDrawing(QStringLiteral("新細明體"), QStringLiteral("Ctrl 小指")),
-              QStringList({"kelmora ming", "liberation serif"}));
+    // The faces that really draw the text, run by run.
+    const auto facesDrawing = [](const QString& family, const QString& text) {
+        QTextLayout layout(text, QFont(family));
+        layout.beginLayout();
+        layout.createLine();
+        layout.endLayout();
+        QStringList faces;
+        for (const QGlyphRun& run : layout.glyphRuns())
+            faces << run.rawFont().familyName().toLower();
+        faces.sort();
+        return faces;
+    };
+    EXPECT_EQ(QFontInfo(QFont("Arial")).family(), "Liberation Sans");
+    EXPECT_EQ(facesDrawing("新細明體", "Ctrl 小指"), QStringList({"kelmora ming", "liberation serif"}));
     // A character the interface never shows (a file's heading) comes from the whole face.
-    EXPECT_EQ(FacesDrawing(QStringLiteral("新細明體"), QStringLiteral("鬱")), QStringList({"ar pl uming tw"}));
-    EXPECT_EQ(FacesDrawing(QStringLiteral("標楷體"), QStringLiteral("a鬱")), QStringList({"ar pl ukai tw", "kelmora kai"}));
+    EXPECT_EQ(facesDrawing("新細明體", "鬱"), QStringList({"ar pl uming tw"}));
+    EXPECT_EQ(facesDrawing("標楷體", "a鬱"), QStringList({"ar pl ukai tw", "kelmora kai"}));
 
     frmSplash about(web);
     frmPosture posture;
     frmOpen chooser(QString(), messages);
     form.exercise().start(); // with no text: the message asking for one
-    ExerciseState done;
-    done.CharCount = done.RightCount = done.ElapsedSeconds = 30;
     InstallTranslations(*qApp);
     QMessageBox box(QMessageBox::Information, "t", "x", QMessageBox::Ok);
     EXPECT_EQ(box.button(QMessageBox::Ok)->text(), "確定");
-    QStringList texts{SummaryFor(done).text, box.button(QMessageBox::Ok)->text()};
+    QStringList texts{SummaryFor({.CharCount = 30, .RightCount = 30, .ElapsedSeconds = 30}).text,
+                      box.button(QMessageBox::Ok)->text()};
     for (const auto& call : messages.calls)
         texts << call.text;
     for (const QWidget* window : std::initializer_list<const QWidget*>{&form, &about, &posture, &chooser})
