@@ -49,3 +49,22 @@ TEST_F(Form1Test, KeyStormsAreJudgedOnceEachWhateverArrives)
     }
     EXPECT_GT(summaries, 3);
 }
+
+TEST_F(Form1Test, MenuAndButtonStormsBetweenExercisesLeaveAUsableWindow)
+{
+    QRandomGenerator random(7);
+    const char* actions[] = {"mnuBase_5", "mnuClass_11", "mnuCR2", "mnuCR4", "mnuEsc", "mnuPos_1"};
+    const char* buttons[] = {"cmdStart", "cmdSandH", "optKey_1", "optKey_2", "optKey_0", "optClass_0", "optClass_3"};
+    for (int n = 0; n < 3000; ++n) {
+        // Menu items are triggered even while their menu is locked, as a stray event might.
+        if (random.bounded(2))
+            item(actions[random.bounded(int(std::size(actions)))])->trigger();
+        else
+            click(buttons[random.bounded(int(std::size(buttons)))]);
+        if (random.bounded(4) == 0)
+            QTest::keyClick(form.windowHandle(), char('a' + random.bounded(26)));
+        // Whatever happened, a running exercise has the loaders locked and an idle window has them free.
+        ASSERT_EQ(item("mnuOpen")->isEnabled(), !form.exercise().running()) << n;
+        ASSERT_EQ(control("lblEsc")->isVisible(), form.exercise().running()) << n;
+    }
+}
