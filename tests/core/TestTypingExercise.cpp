@@ -39,7 +39,6 @@ TEST_F(TypingExerciseTest, RightKeysAdvanceAndFillTheProgressBarWrongKeysCountBu
     exercise.loadText({"abc"});
     exercise.start();
     EXPECT_TRUE(exercise.running() && view.locked);
-    EXPECT_EQ(counts(), "0/0 /");
     EXPECT_TRUE(cell(1).visible && cell(1).cursor && !cell(1).typed);
     EXPECT_FALSE(cell(2).visible);
     EXPECT_EQ(view.outlined, 'a');
@@ -69,15 +68,12 @@ TEST_F(TypingExerciseTest, RightKeysAdvanceAndFillTheProgressBarWrongKeysCountBu
     EXPECT_EQ(state().CurrentIndex, 1) << "and never moves back";
 
     type("xA b");
-    EXPECT_EQ(state().WrongCount, 2);
-    EXPECT_EQ(state().ExpectedChar, 13);
     EXPECT_EQ(view.enterTag, 4);
     type(" ");
-    EXPECT_EQ(state().WrongCount, 3) << "a space at a row end is wrong";
     exercise.keyPressed(13);
     EXPECT_EQ(view.enterTag, 0);
     EXPECT_EQ(state().CurrentIndex, 5);
-    EXPECT_EQ(counts(), "4/3 4/3");
+    EXPECT_EQ(counts(), "4/3 4/3") << "a space at a row end is wrong";
 }
 
 TEST_F(TypingExerciseTest, EscOrTheMenuItemInterruptsAndAStartOrANewTextClearsTheRun)
@@ -99,9 +95,8 @@ TEST_F(TypingExerciseTest, EscOrTheMenuItemInterruptsAndAStartOrANewTextClearsTh
     EXPECT_EQ(lastMessage(), "您中斷了打字練習!!");
 
     exercise.start();
-    EXPECT_TRUE(state().CurrentIndex == 1 && cell(1).visible && !cell(1).typed);
+    EXPECT_TRUE(state().CurrentIndex == 1 && cell(1).visible && !cell(1).typed && !cell(2).visible && !cell(2).typed);
     EXPECT_EQ(counts(), "0/0 /");
-    EXPECT_FALSE(cell(2).visible || cell(2).typed);
     exercise.interrupt();
     EXPECT_TRUE(!exercise.running() && messages.calls.size() == 2u) << "the menu item interrupts as Esc does";
 
@@ -151,6 +146,5 @@ TEST_F(TypingExerciseTest, TheClockMeasuresTheSpeedAgainstTheLevel)
     EXPECT_EQ(lastMessage().count(u'\n'), 2) << "the speed lines, past 20 s";
     exercise.setSpeedLevel(3);
     EXPECT_EQ(view.speed, 30 * 4000 / 3723 / 3);
-    EXPECT_EQ(ClockCaption(36'000 + 59 * 60 + 59), "10:59:59");
     EXPECT_EQ(SpeedBarTwips(32767, 1, 1), 131'068'000) << "the largest text typed in one second";
 }

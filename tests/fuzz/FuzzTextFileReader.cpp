@@ -21,11 +21,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     const TextFileLoad load = ReadTextFile(file.fileName());
     const PracticeLines expected = DecodePracticeText(bytes);
-    using enum PracticeLines::Status;
-    const TextFileLoad::Status status = expected.status == Loaded ? TextFileLoad::Status::Loaded
-        : expected.status == Big5CodecMissing ? TextFileLoad::Status::Big5CodecMissing
-                                             : TextFileLoad::Status::Failed;
-    if (load.status != status || load.lines != expected.lines
+    using S = TextFileLoad::Status;
+    constexpr S kStatusOf[] = {S::Loaded, S::Big5CodecMissing, S::Failed}; // by PracticeLines::Status
+    if (load.status != kStatusOf[int(expected.status)] || load.lines != expected.lines
         || load.fileName != (load.lines.isEmpty() ? QString() : name))
         std::abort();
     return 0;
