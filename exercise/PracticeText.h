@@ -52,6 +52,9 @@ public:
     int CharCount() const { return static_cast<int>(titles_.size()); }
     int SubTitleCount() const { return static_cast<int>(subTitles_.size()); }
     int height() const { return height_; }   // height of `picWd`
+    // Indices kept in state (the cursor, the Enter tag) are checked against the text before use,
+    // in every build: a stale one must never reach the records.
+    bool contains(int i) const { return i >= 1 && i <= CharCount(); }
 
     const TitleCell& lblTitle(int i) const
     {

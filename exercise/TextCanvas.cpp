@@ -71,6 +71,8 @@ void TextCanvas::showText(std::shared_ptr<const PracticeText> text)
 
 void TextCanvas::typingCellsChanged(int first, int last)
 {
+    if (!text_->contains(first) || !text_->contains(last))
+        return;
     if (first == last) {
         update(typingCellRect(first));
         return;
@@ -81,7 +83,7 @@ void TextCanvas::typingCellsChanged(int first, int last)
 
 void TextCanvas::showEnterTag(int index)
 {
-    if (index <= 0) {
+    if (!text_->contains(index)) {
         lblEtr_->hide();
         return;
     }

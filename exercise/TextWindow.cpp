@@ -43,7 +43,7 @@ void TextWindow::FitScrollBar(bool resetToTop)
 
 void TextWindow::ScrollToChar(int index)
 {
-    const int rowTop = index > 0 ? picWd_->text().lblTitle(index).top : 0;
+    const int rowTop = picWd_->text().contains(index) ? picWd_->text().lblTitle(index).top : 0;
     VScroll1_->setValue(TextScroll::ValueShowingRow(VScroll1_->value(), VScroll1_->maximum(), picWd_->y(), rowTop,
                                                     height()));
 }

@@ -42,6 +42,9 @@ void TypingExercise::loadText(const QStringList& lines)
     view_.setLoadButtonsEnabled(false);
     clearCounters();
     text_ = std::make_shared<PracticeText>(LayoutText(lines));
+    // Nothing of the last run may point into the new text: not the cursor, the character the
+    // guides wait for, nor the time.
+    state_ = ExerciseState{};
     state_.CharCount = text_->CharCount();
     view_.showText(text_);
     view_.fitScrollBar(true);
@@ -160,6 +163,8 @@ void TypingExercise::tick()
     view_.setClockCaption(ClockCaption(state_.ElapsedSeconds));
     updateSpeedGauge();
 
+    if (!text_->contains(state_.CurrentIndex))
+        return;
     TypingCell& cell = text_->lblTyping(state_.CurrentIndex);
     if (cell.cursor == CursorBlink) {
         cell.cursor = !CursorBlink;
