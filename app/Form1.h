@@ -80,12 +80,14 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
+    bool event(QEvent* event) override;
 
 private:
     void Form_Load();
     void placeOnScreen();
     void createConnections();
     void buildKeyboard(QWidget* client);
+    void keysBack(bool active);
     GuideContext guideContext() const { return {exercise_.running(), exercise_.state().ExpectedChar}; }
     void LoadLessonMenu();
     void LoadPassageMenu();

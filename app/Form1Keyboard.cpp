@@ -4,6 +4,7 @@
 #include "app/MainWindowLayout.h"
 #include "keyboard/CapsLamp.h"
 #include "keyboard/KeyboardPanel.h"
+#include "platform/CapsLockQuery.h"
 #include <QEvent>
 #include <QRadioButton>
 
@@ -21,10 +22,25 @@ void Form1::buildKeyboard(QWidget* client)
         connect(optKey_[i], &QRadioButton::clicked, this, [this, i] { optKey_Click(i); });
 }
 
+// Keys pressed or released while another window had the focus never report here: a key-up or a
+// Caps Lock press in a box.
+void Form1::keysBack(bool active)
+{
+    capsLock_.keysMissed();
+    keyboard_.windowActivationChanged(active, guideContext());
+}
+
 void Form1::changeEvent(QEvent* event)
 {
-    // A key released while another window had the focus never reports its key-up here.
     if (event->type() == QEvent::ActivationChange)
-        keyboard_.releaseAll();
+        keysBack(isActiveWindow());
     QMainWindow::changeEvent(event);
+}
+
+bool Form1::event(QEvent* event)
+{
+    // Without a window manager the window is not activated again when a modal box closes.
+    if (event->type() == QEvent::WindowUnblocked)
+        keysBack(true);
+    return QMainWindow::event(event);
 }

@@ -2,6 +2,7 @@
 #include "keyboard/KeyCodes.h"
 #include "keyboard/KeyboardObserver.h"
 #include "platform/CapsLockQuery.h"
+#include <optional>
 #include <QRect>
 #include <cmath>
 
@@ -205,13 +206,49 @@ void KeyboardModel::resetShiftOutlines()
     setGuide(KeyCode::RightShift, false);
 }
 
+namespace {
+// Keeps the one reading a decision took, so that the lamp can show that same state.
+class ReadOnce final : public CapsLockQuery {
+public:
+    explicit ReadOnce(const CapsLockQuery& query) : query_(query) {}
+    bool isOn() const override { return *(read = read.value_or(query_.isOn())); }
+    mutable std::optional<bool> read;
+
+private:
+    const CapsLockQuery& query_;
+};
+} // namespace
+
 void KeyboardModel::ShowShiftGuide(GuideContext context)
 {
     if (!context.running)
         return;
-    const int shift = ShiftKeyFor(context.expectedChar, capsLock_);
+    // Caps Lock may have changed while another window had the keys: a letter's Shift is decided
+    // on the system's state now, and the lamp shows the same.
+    const ReadOnce capsLock(capsLock_);
+    const int shift = ShiftKeyFor(context.expectedChar, capsLock);
+    if (capsLock.read)
+        showCapsLock(*capsLock.read);
     setGuide(KeyCode::LeftShift, shift == KeyCode::LeftShift);
     setGuide(KeyCode::RightShift, shift != 0 && shift != KeyCode::LeftShift);
+}
+
+void KeyboardModel::showCapsLock(bool on)
+{
+    if (on == (lampColour_ == PanelColour::LampOn))
+        return;
+    lampColour_ = on ? PanelColour::LampOn : PanelColour::LampOff;
+    if (observer_)
+        observer_->capsLampChanged(lampColour_);
+}
+
+void KeyboardModel::windowActivationChanged(bool active, GuideContext context)
+{
+    releaseAll();
+    if (!active)
+        return;
+    showCapsLock(CapsLockOn());
+    ShowShiftGuide(context);
 }
 
 void KeyboardModel::keyDown(int virtualKey, int shift, GuideContext context)
@@ -241,6 +278,7 @@ void KeyboardModel::keyUp(int virtualKey, int /*shift*/)
     }
 }
 
+// A key-up that went to another window never arrives: every pushed cap springs back.
 void KeyboardModel::releaseAll()
 {
     for (const CapState& c : caps_)

@@ -74,9 +74,9 @@ public:
     // The window's key-down and key-up: Windows virtual-key code, Shift in bit 0.
     void keyDown(int virtualKey, int shift, GuideContext context);
     void keyUp(int virtualKey, int shift);
-    // Lets every pushed cap spring back; for when the window loses or regains the focus and
-    // a key-up may never arrive.
-    void releaseAll();
+    // The window lost or regained the keys: caps spring back, and on regaining them the lamp and
+    // the Shift guide catch up with a Caps Lock pressed in another window.
+    void windowActivationChanged(bool active, GuideContext context);
 
     const std::vector<CapState>& caps() const { return caps_; }
     const CapState* cap(int code) const;
@@ -97,6 +97,8 @@ private:
     void recordRest(int code);
     void place(const ArrangedControl& control, const Place& at);
     void changed(const QRectF& area);
+    void showCapsLock(bool on);
+    void releaseAll();
 
     const CapsLockQuery& capsLock_;
     KeyboardObserver* observer_ = nullptr;

@@ -13,4 +13,7 @@ public:
                             quint32 /*nativeModifiers*/)
     {
     }
+    virtual void keyReleased(int /*qtKey*/) {}
+    // The window lost or regained the keys: whatever happened meanwhile went to another window.
+    virtual void keysMissed() {}
 };

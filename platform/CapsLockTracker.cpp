@@ -1,4 +1,4 @@
-#include "keyboard/CapsLockTracker.h"
+#include "platform/CapsLockTracker.h"
 
 namespace {
 constexpr quint32 X11LockMask = 0x2;   // the lock bit of an X key event's state, before the event
@@ -50,4 +50,11 @@ void CapsLockTracker::keyPressed(int qtKey, Qt::KeyboardModifiers modifiers, con
         (modifiers & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)))
         return;
     followed_ = text.front().isUpper() != bool(modifiers & Qt::ShiftModifier);
+}
+
+void CapsLockTracker::keyReleased(int qtKey)
+{
+    // X11 clears the lock as the key comes up, so the indicator is right again from here on.
+    if (qtKey == Qt::Key_CapsLock)
+        expected_.reset();
 }

@@ -19,12 +19,16 @@ public:
     bool isOn() const override;
     void keyPressed(int qtKey, Qt::KeyboardModifiers modifiers, const QString& text,
                     quint32 nativeModifiers) override;
+    void keyReleased(int qtKey) override;
+    void keysMissed() override { expected_.reset(); }
     Source source() const { return source_; }
 
 private:
     Source source_;
     Reading read_;
     bool followed_ = false;
-    // The state the X11 toggle takes with a Caps Lock press, until the indicator agrees.
+    // The state the X11 toggle takes with a Caps Lock press, until the indicator agrees or the
+    // key is released, whichever comes first: from then on only the indicator knows, as the
+    // toggle may change in another window.
     mutable std::optional<bool> expected_;
 };

@@ -62,6 +62,7 @@ bool KeyTranslator::eventFilter(QObject* watched, QEvent* event)
         if (const int code = charCodeOf(key))
             sink_.keyPress(code);
     } else {
+        capsLock_.keyReleased(key.key());
         sink_.keyUp(virtualKey, shiftStateOf(key));
     }
     // During an exercise a typed key must not also act on a focused control (Tab moving the

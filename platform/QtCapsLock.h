@@ -1,5 +1,5 @@
 #pragma once
-#include "keyboard/CapsLockTracker.h"
+#include "platform/CapsLockTracker.h"
 
 // The Caps Lock toggle on the platform Qt runs on: XKB's indicator on X11, GetKeyState on
 // Windows, the modifier flags on macOS. Where no query exists (Wayland, the offscreen
@@ -15,6 +15,8 @@ public:
     {
         tracker_.keyPressed(qtKey, modifiers, text, nativeModifiers);
     }
+    void keyReleased(int qtKey) override { tracker_.keyReleased(qtKey); }
+    void keysMissed() override { tracker_.keysMissed(); }
     // False where the toggle is followed from the keys rather than read.
     bool readsSystem() const { return tracker_.source() != CapsLockTracker::Source::Follow; }
 

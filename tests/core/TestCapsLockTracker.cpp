@@ -1,4 +1,4 @@
-#include "keyboard/CapsLockTracker.h"
+#include "platform/CapsLockTracker.h"
 #include <gtest/gtest.h>
 
 namespace {
@@ -7,8 +7,11 @@ struct Key {
     const char* text = "";
     Qt::KeyboardModifiers modifiers = {};
     quint32 native = 0; // X11 key state: 0x2 when Caps Lock was on before this key
+    bool up = false;
 };
 const Key CapsLock{Qt::Key_CapsLock}, CapsLockOff{Qt::Key_CapsLock, "", {}, 0x2};
+const Key CapsLockUp{Qt::Key_CapsLock, "", {}, 0, true};
+const Key Away{0}; // the window loses the keys to another
 const Key A{Qt::Key_A, "A"}, a{Qt::Key_A, "a"};
 
 // A key the window sees (or none), what the system's indicator reads after it, and the
@@ -16,7 +19,7 @@ const Key A{Qt::Key_A, "A"}, a{Qt::Key_A, "a"};
 using Moment = std::tuple<std::optional<Key>, bool, bool>;
 } // namespace
 
-TEST(KeyboardCapsLock, TracksTheToggleFromWhatTheWindowSees)
+TEST(CapsLockTracker, TracksTheToggleFromWhatTheWindowSees)
 {
     using S = CapsLockTracker::Source;
     const struct {
@@ -39,6 +42,11 @@ TEST(KeyboardCapsLock, TracksTheToggleFromWhatTheWindowSees)
          {{{}, true, true}, {CapsLockOff, true, false}, {{}, true, false}, {{}, false, false}, {{}, true, true}}},
         {"X11 trusts the indicator over letters and after the next key", S::X11Indicator,
          {{CapsLockOff, true, false}, {a, true, true}, {A, false, false}}},
+        // Between these a box had the keys, and Caps Lock went on again there.
+        {"X11's expectation ends with the key's release", S::X11Indicator,
+         {{CapsLockOff, true, false}, {CapsLockUp, true, true}}},
+        {"X11's expectation ends when the window loses the keys", S::X11Indicator,
+         {{CapsLockOff, true, false}, {Away, true, true}}},
         {"an indicator already new on the press", S::Indicator,
          {{CapsLockOff, true, true}, {CapsLock, false, false}, {A, false, false}}},
     };
@@ -47,7 +55,11 @@ TEST(KeyboardCapsLock, TracksTheToggleFromWhatTheWindowSees)
         CapsLockTracker tracker(c.source, [&reading] { return reading; });
         for (std::size_t i = 0; i < c.moments.size(); ++i) {
             const auto& [key, readingAfter, on] = c.moments[i];
-            if (key)
+            if (key && key->qtKey == 0)
+                tracker.keysMissed();
+            else if (key && key->up)
+                tracker.keyReleased(key->qtKey);
+            else if (key)
                 tracker.keyPressed(key->qtKey, key->modifiers, QString::fromUtf8(key->text), key->native);
             reading = readingAfter;
             EXPECT_EQ(tracker.isOn(), on) << c.name << ", moment " << i;

@@ -32,7 +32,7 @@ Step Outline(int ch) { return [=](auto& m, auto&) { m.outlineKeyFor(ch); }; }
 Step Unoutline(int ch) { return [=](auto& m, auto&) { m.clearKeyOutlineFor(ch); }; }
 Step CapsLockTo(bool on) { return [=](auto&, auto& caps) { caps.on = on; }; }
 const Step ResetShift = [](auto& m, auto&) { m.resetShiftOutlines(); };
-const Step ReleaseAll = [](auto& m, auto&) { m.releaseAll(); };
+Step Activated(bool active, GuideContext context = {}) { return [=](auto& m, auto&) { m.windowActivationChanged(active, context); }; }
 } // namespace
 
 // Choosing the arrangement already shown, or an option that does not exist, moves nothing. In
@@ -116,7 +116,15 @@ TEST(KeyboardModel, KeysPushCapsOutlineShiftAndSwitchTheLamp)
         {"outline and its removal", false,
          {Outline('q'), Outline(0), Outline('?'), Unoutline('q')}, "pushed: outlined:47 lamp:8421504 nudged:0"},
         {"focus lost with keys held", false,
-         {Press(' '), Press('\b'), Down(16, 1), Down(20, 1), ReleaseAll}, "pushed: outlined: lamp:12632256 nudged:1"},
+         {Press(' '), Press('\b'), Down(16, 1), Down(20, 1), Activated(false)}, "pushed: outlined: lamp:12632256 nudged:1"},
+        // Caps Lock pressed while a box had the keys: seen on coming back, and by the next guide.
+        {"Caps Lock turned on in another window", false, {CapsLockTo(true), Activated(false), Activated(true)},
+         "pushed: outlined: lamp:65280 nudged:0"},
+        {"Caps Lock turned off in another window", true, {CapsLockTo(false), Activated(true)},
+         "pushed: outlined: lamp:12632256 nudged:0"},
+        {"back during an exercise waiting for C", false, {Guide('C'), CapsLockTo(true), Activated(true, {true, 'C'})},
+         "pushed: outlined: lamp:65280 nudged:0"},
+        {"the next guide reads Caps Lock anew", false, {CapsLockTo(true), Guide('c')}, "pushed: outlined:3 lamp:65280 nudged:0"},
     };
     for (const auto& c : cases) {
         FakeCapsLock caps;

@@ -1,4 +1,5 @@
 #include "Form1Fixture.h"
+#include "exercise/TextWindow.h"
 #include <QFrame>
 #include <QInputMethodQueryEvent>
 #include <QScrollBar>
@@ -48,6 +49,15 @@ TEST_F(Form1Test, AnExerciseLocksTheLoadersTakesEveryKeyAndTheKeyboardEchoesThem
     capsLock.on = true;
     QTest::keyClick(form.windowHandle(), Qt::Key_CapsLock);
     EXPECT_EQ(onScreen("shpCapsL", {6, 8}), QColor(Qt::green));
+    // Turned off, then on again, while a box had the keys: seen once the window has them back,
+    // activated by a window manager or only unblocked as the box closes.
+    for (const auto& [back, on, lamp] : {std::tuple(QEvent::ActivationChange, false, QColor(192, 192, 192)),
+             std::tuple(QEvent::WindowUnblocked, true, QColor(Qt::green))}) {
+        capsLock.on = on;
+        QEvent event(back);
+        QApplication::sendEvent(&form, &event);
+        EXPECT_EQ(onScreen("shpCapsL", {6, 8}), lamp);
+    }
 
     // An input method must never turn practice keys into a composition.
     for (QWidget* widget : form.findChildren<QWidget*>() + QWidgetList{&form})
@@ -113,8 +123,14 @@ TEST_F(Form1Test, TheCursorRowScrollsIntoViewOfEitherWindowHeightAndTheEnterTagA
 
     typeKeys("ab cd");
     EXPECT_EQ(control("shpPro")->width(), control<QFrame>("Picture1_0")->contentsRect().width()) << "the bar full";
-    form.exercise().loadText({"short"});
+    ASSERT_GT(bar->value(), 0);
+    form.exercise().loadText(QStringList(30, QStringLiteral("ab cd")));
     EXPECT_EQ(bar->value(), 0) << "a new text starts at the top";
-    EXPECT_EQ(bar->maximum(), 0);
     EXPECT_TRUE(control("cmdStart")->hasFocus());
+    // Nothing of the last run points into a new text: the keyboard button scrolls to a short one's top.
+    form.exercise().loadText({"ab"});
+    click("cmdSandH");
+    EXPECT_EQ(std::pair(form.exercise().state().CurrentIndex, bar->value()), std::pair(0, 0));
+    control<TextWindow>("picWindow")->ScrollToChar(999);
+    EXPECT_EQ(bar->value(), 0);
 }
