@@ -1,5 +1,6 @@
 #include "app/Form1.h"
 #include "app/ControlFactory.h"
+#include "app/MainMenuBar.h"
 #include "app/WindowPlace.h"
 #include "keyboard/CapsLamp.h"
 #include "keyboard/KeyboardPanel.h"
@@ -79,6 +80,7 @@ Form1::Form1(const Services& services, QWidget* parent)
                             MainWindowLayout::TextWindowWidth, MainWindowLayout::TextWindowHeight);
     buildKeyboard(client);
 
+    setMenuBar(new MainMenuBar(this));
     const BuiltMenus m = BuildMenus(menuBar());
     mnuB_ = m.menus[MenuIndex("mnuB")];
     mnuC_ = m.menus[MenuIndex("mnuC")];
