@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QFileSystemModel>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -161,6 +162,8 @@ void frmOpen::buildControls()
         previous = control;
     }
 
+    OKButton->installEventFilter(this);
+    CancelButton->installEventFilter(this);
     connect(OKButton, &QPushButton::clicked, this, &frmOpen::OKButton_Click);
     connect(CancelButton, &QPushButton::clicked, this, &frmOpen::CancelButton_Click);
     connect(Drive1, &QComboBox::activated, this, &frmOpen::Drive1_Change);
@@ -178,6 +181,24 @@ void frmOpen::buildControls()
     });
     connect(Dir1->verticalScrollBar(), &QAbstractSlider::actionTriggered, this, [this] { following_ = false; });
     connect(Dir1, &QTreeView::expanded, this, [this] { following_ = false; });
+}
+
+// Qt's arrow keys would carry the focus from one button to the next: a file clicked, then Down,
+// and Enter would cancel while the name box still shows the file.
+bool frmOpen::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::KeyPress) {
+        switch (static_cast<QKeyEvent*>(event)->key()) {
+        case Qt::Key_Up:
+        case Qt::Key_Down:
+        case Qt::Key_Left:
+        case Qt::Key_Right:
+            return true;
+        default:
+            break;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void frmOpen::fillDrives()

@@ -22,6 +22,9 @@ public:
 
     QString textFilePath() const { return result_.textFilePath(); }
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void buildControls();
     void fillDrives();

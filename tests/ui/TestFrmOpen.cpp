@@ -78,6 +78,10 @@ TEST_F(FrmOpenTest, StartsInTheCurrentFolderIfThereIsOneAndAClickOrAKeyChoosesAF
     EXPECT_EQ(child<QLineEdit>("txtFileName")->text(), QStringLiteral("mango.txt"));
     EXPECT_EQ(dialog->focusWidget(), ok());
     EXPECT_EQ(dialog->textFilePath(), inHere("mango.txt"));
+    // The arrow keys leave the focus on OK, so Enter opens the file the name box shows.
+    for (const Qt::Key key : {Qt::Key_Down, Qt::Key_Right, Qt::Key_Up, Qt::Key_Left})
+        QTest::keyClick(ok(), key);
+    EXPECT_EQ(dialog->focusWidget(), ok());
 
     QTest::keyClick(files(), Qt::Key_Down);
     EXPECT_EQ(dialog->textFilePath(), inHere("zebra.TXT"));
