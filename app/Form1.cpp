@@ -131,9 +131,9 @@ void Form1::placeOnScreen()
     const QScreen* screen = QGuiApplication::primaryScreen();
     if (!screen)
         return;
-    const QSize size = screen->geometry().size() * TwipsPerPixel;
-    const QPointF at = WindowPlace::TopLeft(size.width(), size.height()) / double(TwipsPerPixel);
-    move(screen->geometry().topLeft() + at.toPoint());
+    const auto twips = [](const QRect& r) { return QRectF(r.topLeft() * TwipsPerPixel, r.size() * TwipsPerPixel); };
+    const QPointF at = WindowPlace::TopLeft(twips(screen->geometry()), twips(screen->availableGeometry()));
+    move((at / double(TwipsPerPixel)).toPoint());
 }
 
 void Form1::createConnections()

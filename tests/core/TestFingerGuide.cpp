@@ -1,4 +1,3 @@
-#include "app/WindowPlace.h"
 #include "keyboard/FingerGuide.h"
 #include <gtest/gtest.h>
 
@@ -25,10 +24,4 @@ TEST(FingerGuide, HandsRiseToTheirRestAndTheCalloutsComeAndGo)
     guide.stop();
     EXPECT_FALSE(guide.tick(20'016));
     EXPECT_EQ(guide.HandY(), 400);
-}
-
-TEST(WindowPlace, CentredAndALittleAboveTheMiddle)
-{
-    EXPECT_EQ(WindowPlace::TopLeft(15360, 11520), QPointF(0, -25)) << "a 1024 x 768 screen";
-    EXPECT_EQ(WindowPlace::TopLeft(800 * 15, 600 * 15), QPointF(-1680, -1285)) << "partly off a small screen";
 }
