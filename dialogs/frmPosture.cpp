@@ -58,6 +58,7 @@ frmPosture::frmPosture(QWidget* parent) : PlainBox(kClientWidth, kClientHeight, 
 
     lblTips = makeNamed<QLabel>(Frame1, "lblTips");
     lblTips->setTextFormat(Qt::RichText);
+    lblTips->setTextInteractionFlags(Qt::NoTextInteraction);  // a rich-text label would keep the click that closes the box
     lblTips->setText(tipsText());
     lblTips->setWordWrap(true);
     lblTips->setAlignment(Qt::AlignLeft | Qt::AlignTop);

@@ -51,8 +51,21 @@ TEST(FrmSplash, StandsAQuarterOfTheMainWindowInAndClosesOnAnyKeyOrClickButOne)
     EXPECT_TRUE(box->isVisible());
     EXPECT_EQ(web.opened, QStringList{ProgramInfo::HomePage()});
 
-    frmPosture posture(&main);
-    posture.show();
-    QTest::mouseClick(child(posture, "imgPosture"), Qt::LeftButton);
-    EXPECT_FALSE(posture.isVisible());
+    const auto openPosture = [&] {
+        auto posture = std::make_unique<frmPosture>(&main);
+        posture->show();
+        return posture;
+    };
+    for (const char* clicked : {"imgPosture", "lblTips", "lblHeading", "Frame1"}) {
+        const auto posture = openPosture();
+        QTest::mouseClick(child(*posture, clicked), Qt::LeftButton);
+        EXPECT_FALSE(posture->isVisible()) << clicked;
+    }
+    // Keys that type nothing and a right click are not meant for the box: both stay.
+    for (const std::unique_ptr<QDialog>& box : {std::unique_ptr<QDialog>(open()), std::unique_ptr<QDialog>(openPosture())}) {
+        for (const Qt::Key key : {Qt::Key_Shift, Qt::Key_Down, Qt::Key_Right, Qt::Key_CapsLock, Qt::Key_F1})
+            QTest::keyClick(box->windowHandle(), key);
+        QTest::mouseClick(child(*box, "Frame1"), Qt::RightButton);
+        EXPECT_TRUE(box->isVisible()) << box->metaObject()->className();
+    }
 }
