@@ -11,7 +11,8 @@ inline constexpr int VersionRevision = KELMORA_VERSION_PATCH;
 inline QString Title() { return QStringLiteral("Kelmora"); }
 inline QString ProductName() { return QStringLiteral("Kelmora英打練習"); }
 inline QString CompanyName() { return QStringLiteral("Kelmora 開發小組"); }
-inline QString Copyright() { return QStringLiteral("© 2026 Kelmora 開發小組"); }
+// In the Latin face of its label alone: a Chinese name would come from a smaller fallback face.
+inline QString Copyright() { return QStringLiteral("© 2026 Kelmora developers"); }
 inline QString Comments()
 {
     return QStringLiteral("本軟體適合英打初學者，介面簡單，容易上手，應該可以很快熟悉鍵位及指法。");

@@ -3,6 +3,8 @@
 #include "doubles/FakeWebOpener.h"
 #include "platform/ProgramInfo.h"
 #include <gtest/gtest.h>
+#include <QLabel>
+#include <QRawFont>
 #include <QTest>
 #include <QWindow>
 #include <memory>
@@ -47,6 +49,12 @@ TEST(FrmSplash, StandsAQuarterOfTheMainWindowInAndClosesOnAnyKeyOrClickButOne)
     EXPECT_TRUE(web.opened.isEmpty());
 
     const auto box = open();
+    // The copyright line in one face, whole: no character left to a fallback face.
+    const auto* copyright = static_cast<QLabel*>(child(*box, "lblCopyright"));
+    const QRawFont face = QRawFont::fromFont(copyright->font());
+    for (const char32_t ch : copyright->text().toUcs4())
+        EXPECT_TRUE(face.supportsCharacter(ch)) << "U+" << std::hex << unsigned(ch);
+    EXPECT_LE(copyright->fontMetrics().horizontalAdvance(copyright->text()), copyright->width());
     QTest::mouseClick(child(*box, "cmdPage"), Qt::LeftButton);
     EXPECT_TRUE(box->isVisible());
     EXPECT_EQ(web.opened, QStringList{ProgramInfo::HomePage()});
