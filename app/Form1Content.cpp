@@ -1,6 +1,7 @@
 // The handlers that load practice text into the window: built-in lessons, passages and
 // warm-ups, and text files.
 #include "app/Form1.h"
+#include "content/FileMessages.h"
 #include "content/LessonCatalogue.h"
 #include "content/PassageCatalogue.h"
 #include "content/TextFileReader.h"
@@ -9,7 +10,6 @@
 #include "dialogs/frmOpen.h"
 #include "exercise/TrimSpaces.h"
 #include "platform/MessageBoxService.h"
-#include "platform/ProgramInfo.h"
 #include <QMenu>
 #include <QPushButton>
 
@@ -83,18 +83,11 @@ void Form1::mnuOpen_Click()
         return;
     }
     const TextFileLoad load = ReadTextFile(TextFilePath);
-    if (load.status == TextFileLoad::Status::NotFound) {
-        messages_.show(QStringLiteral("找不到打字用的文字檔…\r\n請將編好的文字檔放置在程式目錄中。"), QStringLiteral("英打練習"),
-                       MessageStyle::Exclamation);
+    // A refused file says why, and the earlier text, caption and Start stay as they were.
+    if (const auto refusal = RefusalMessage(load.status, TextFilePath)) {
+        messages_.show(refusal->text, refusal->title, refusal->style);
         return;
     }
-    if (load.status == TextFileLoad::Status::Big5CodecMissing) {
-        messages_.show(QStringLiteral("這個文字檔是 Big5 編碼，本版程式無法讀取。\r\n請將檔案另存為 UTF-8 後再開啟。"),
-                       ProgramTitle(), MessageStyle::Exclamation);
-        return;
-    }
-    if (load.status != TextFileLoad::Status::Loaded)
-        return; // other failures leave the earlier text as it was, without a message
     setWindowTitle(CaptionForFile(load.fileName));
     exercise_.loadText(load.lines);
 }

@@ -1,6 +1,7 @@
 #include "content/TextDecoder.h"
 #include "exercise/TrimSpaces.h"
 #include <QStringDecoder>
+#include <optional>
 
 // One way of reading the bytes and the lines it gives so far.
 class TextDecoder::Reading {
@@ -49,7 +50,7 @@ public:
 
     void add(QStringView chars)
     {
-        if (failed_)
+        if (failed())
             return;
         for (qsizetype i = 0; i < chars.size(); ++i) {
             const qsizetype run = i;
@@ -61,7 +62,7 @@ public:
                 ++lineChars_;
             // Checked as the line grows, so that an endless one is given up early.
             if (lineChars_ > kMaxLineChars)
-                return fail();
+                return fail(PracticeLines::Status::LineTooLong);
             if (i < chars.size() && chars[i] != u'\0')
                 endLine();
         }
@@ -69,19 +70,22 @@ public:
     // Blank lines are dropped, so CR LF needs no pairing: the empty line between them vanishes.
     void endLine()
     {
-        if (failed_)
+        if (failed())
             return;
         const QStringView line = TrimSpaces(line_);
         if (!line.isEmpty()) {
-            if (lines_.size() == kMaxPracticeLines || textChars_ + line.size() > kMaxTextChars)
-                return fail();
+            if (lines_.size() == kMaxPracticeLines)
+                return fail(PracticeLines::Status::TooManyLines);
+            if (textChars_ + line.size() > kMaxTextChars)
+                return fail(PracticeLines::Status::TextTooLong);
             textChars_ += line.size();
             lines_.append(line.toString());
         }
         line_.truncate(0);
         lineChars_ = 0;
     }
-    bool failed() const { return failed_; }
+    bool failed() const { return failure_.has_value(); }
+    PracticeLines::Status failure() const { return *failure_; }
     QStringList takeLines() { return std::move(lines_); }
 
 private:
@@ -95,9 +99,9 @@ private:
         return bytes.size();
     }
     static constexpr auto kUtf8Flags = QStringConverter::Flag::Stateless | QStringConverter::Flag::ConvertInitialBom;
-    void fail()
+    void fail(PracticeLines::Status why)
     {
-        failed_ = true;
+        failure_ = why;
         lines_ = {};
         line_ = {};
     }
@@ -113,7 +117,7 @@ private:
     QString line_;             // the line being read, without its NULs
     qsizetype lineChars_ = 0;  // its characters as read
     qsizetype textChars_ = 0;  // in lines_
-    bool failed_ = false;
+    std::optional<PracticeLines::Status> failure_;
 };
 
 TextDecoder::TextDecoder(const char* big5Codec) : big5Codec_(big5Codec) {}
@@ -237,9 +241,10 @@ PracticeLines TextDecoder::finish()
     }
     Reading& reading = *readings_[encoding];
     reading.endLine();
-    if (reading.failed())
+    if (reading.failed()) {
+        text.status = reading.failure();
         return text;
-    text.status = PracticeLines::Status::Loaded;
+    }
     text.lines = reading.takeLines();
     return text;
 }

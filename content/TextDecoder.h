@@ -22,10 +22,11 @@ inline constexpr qsizetype kMaxTextChars = qsizetype(1) << 22;
 inline constexpr char kBig5Codec[] = "windows-950";
 
 struct PracticeLines {
-    // Big5CodecMissing: the text is (or may be) Big5 and this build cannot decode it.
-    // Failed: more than kMaxPracticeLines non-blank lines, or beyond the bounds above.
-    enum class Status { Loaded, Big5CodecMissing, Failed };
-    Status status = Status::Failed;
+    // Why a text is refused. Big5CodecMissing: it is (or may be) Big5 and this build cannot
+    // decode it. The others: more than kMaxPracticeLines non-blank lines, a line of more than
+    // kMaxLineChars, non-blank lines of more than kMaxTextChars together.
+    enum class Status { Loaded, Big5CodecMissing, TooManyLines, LineTooLong, TextTooLong };
+    Status status = Status::Loaded;
     QStringList lines; // Loaded only
 };
 

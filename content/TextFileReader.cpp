@@ -12,8 +12,10 @@ TextFileLoad ReadTextFile(const QString& path, const char* big5Codec)
     }
     // Checked before opening: opening a FIFO would block until a writer appears, and a device
     // such as /dev/zero never ends.
-    if (!info.isFile())
+    if (!info.isFile()) {
+        load.status = TextFileLoad::Status::NotAFile;
         return load;
+    }
 
     TextDecoder decoder(big5Codec);
     {
@@ -30,10 +32,22 @@ TextFileLoad ReadTextFile(const QString& path, const char* big5Codec)
         }
     }
     PracticeLines text = decoder.finish();
-    if (text.status == PracticeLines::Status::Big5CodecMissing)
+    switch (text.status) {
+    case PracticeLines::Status::Loaded:
+        break;
+    case PracticeLines::Status::Big5CodecMissing:
         load.status = TextFileLoad::Status::Big5CodecMissing;
-    if (text.status != PracticeLines::Status::Loaded)
         return load;
+    case PracticeLines::Status::TooManyLines:
+        load.status = TextFileLoad::Status::TooManyLines;
+        return load;
+    case PracticeLines::Status::LineTooLong:
+        load.status = TextFileLoad::Status::LineTooLong;
+        return load;
+    case PracticeLines::Status::TextTooLong:
+        load.status = TextFileLoad::Status::TextTooLong;
+        return load;
+    }
     load.lines = std::move(text.lines);
     // The whole name: a backslash is an ordinary character in a file name here.
     if (!load.lines.isEmpty())

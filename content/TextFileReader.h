@@ -4,15 +4,14 @@
 #include <QStringList>
 
 struct TextFileLoad {
-    // Big5CodecMissing: the file is (or may be) Big5 and this build cannot decode it.
-    enum class Status { Loaded, NotFound, Big5CodecMissing, Failed };
-    Status status = Status::Failed;
+    // Loaded, or why not: nothing at the path; a folder, device or pipe; a file that cannot be
+    // opened or read; or the decoder's reasons (see PracticeLines).
+    enum class Status { Loaded, NotFound, NotAFile, Unreadable, Big5CodecMissing, TooManyLines, LineTooLong, TextTooLong };
+    Status status = Status::Unreadable;
     QStringList lines;   // non-blank lines, trimmed of spaces, in file order (Loaded only)
     QString fileName;    // for the caption; empty when lines is empty
 };
 
 // Reads a practice-text file (see TextDecoder), whatever its size, only as far as its outcome
-// needs. NotFound when nothing exists at the path; Failed when it is not a regular file, cannot
-// be read, holds more than kMaxPracticeLines non-blank lines or passes kMaxLineChars or
-// kMaxTextChars. big5Codec names the codec to read Big5 with.
+// needs.
 TextFileLoad ReadTextFile(const QString& path, const char* big5Codec = kBig5Codec);

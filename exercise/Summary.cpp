@@ -25,7 +25,7 @@ QString FormatPercent2(double value, const QLocale& locale)
     return FormatFixed2(value * 100.0, locale) + u'%';
 }
 
-SummaryMessage SummaryFor(const ExerciseState& s, const QLocale& locale)
+MessageBoxText SummaryFor(const ExerciseState& s, const QLocale& locale)
 {
     if (s.CharCount <= 0)
         return {QStringLiteral("文字檔中沒有打字字元!!") + kCrLf + QStringLiteral("請編輯kmora.txt。"), ProgramTitle(),

@@ -4,14 +4,8 @@
 #include <QLocale>
 #include <QString>
 
-struct SummaryMessage {
-    QString text;    // lines joined by CR LF, no trailing line break
-    QString title;
-    MessageStyle style;
-};
-
 // The message that closes an exercise, chosen from how it ended.
-SummaryMessage SummaryFor(const ExerciseState& state, const QLocale& locale = QLocale());
+MessageBoxText SummaryFor(const ExerciseState& state, const QLocale& locale = QLocale());
 
 // "0.00": at least one integer digit, two decimals, halves rounded away from zero as the
 // value reads in decimal; the locale's digits and decimal separator, no grouping.

@@ -188,7 +188,7 @@ void TypingExercise::updateSpeedGauge()
 void TypingExercise::end()
 {
     Timer1.stop();
-    const SummaryMessage summary = SummaryFor(state_, locale_);
+    const MessageBoxText summary = SummaryFor(state_, locale_);
     messages_.show(summary.text, summary.title, summary.style);
     view_.resetShiftOutlines();
     view_.setExerciseLocked(false);

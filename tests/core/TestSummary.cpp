@@ -19,7 +19,7 @@ TEST(Summary, ChoosesTheMessageByHowTheExerciseEnded)
         {10, 'x', 1, 2, 2, u"恭喜您打完本段文字!!\r\n您的速度是每秒0.50個字元\r\n按鍵的正確率為33.33%", Info},
     };
     for (const auto& c : cases) {
-        const SummaryMessage m = SummaryFor({.CharCount = c.charCount, .TypedChar = c.typedChar, .RightCount = c.right,
+        const MessageBoxText m = SummaryFor({.CharCount = c.charCount, .TypedChar = c.typedChar, .RightCount = c.right,
                                              .WrongCount = c.wrong, .ElapsedSeconds = c.elapsed}, QLocale::c());
         EXPECT_EQ(m.text, QString::fromUtf16(c.text));
         EXPECT_EQ(m.style, c.style);

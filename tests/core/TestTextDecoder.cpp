@@ -23,14 +23,14 @@ PracticeLines Decode(QByteArrayView bytes, const char* codec = kBig5Codec)
     return whole;
 }
 QByteArray Encode(QStringEncoder&& encoder, const char* text) { return encoder(QString::fromUtf8(text)); }
-qint64 BytesTakenBeforeGivingUp(const QByteArray& start, const QByteArray& pattern)
+qint64 BytesTakenBeforeGivingUp(const QByteArray& start, const QByteArray& pattern, Status why)
 {
     TextDecoder decoder;
     const QByteArray chunk = pattern.repeated(65536 / pattern.size());
     qint64 fed = start.size();
     for (bool more = decoder.feed(start); more && fed < (qint64(1) << 30); fed += chunk.size())
         more = decoder.feed(chunk);
-    EXPECT_EQ(decoder.finish().status, Status::Failed);
+    EXPECT_EQ(decoder.finish().status, why) << pattern.toHex(' ').constData();
     return fed;
 }
 } // namespace
@@ -89,22 +89,23 @@ TEST(TextDecoder, LinesLengthsAndFilesWithoutLineEndsAreBounded)
 {
     const QByteArray lines = QByteArray("a\r\n  \r\n").repeated(kMaxPracticeLines);
     EXPECT_EQ(DecodePracticeText(lines).lines.size(), kMaxPracticeLines);
-    EXPECT_EQ(DecodePracticeText(lines + "b").status, Status::Failed);
+    EXPECT_EQ(DecodePracticeText(lines + "b").status, Status::TooManyLines);
 
     // A line counts as read, its spaces and NULs included.
     const QByteArray longest = " " + QByteArray(kMaxLineChars - 2, 'x') + '\0';
     EXPECT_EQ(DecodePracticeText(longest + "\n").lines, QStringList(QString(kMaxLineChars - 2, u'x')));
-    EXPECT_EQ(DecodePracticeText(longest + " ").status, Status::Failed);
+    EXPECT_EQ(DecodePracticeText(longest + " ").status, Status::LineTooLong);
     const QByteArray part = QByteArray(kMaxTextChars / 4, 'y') + "\r\n";
     EXPECT_EQ(DecodePracticeText(part.repeated(4)).status, Status::Loaded);
-    EXPECT_EQ(DecodePracticeText(part.repeated(4) + "z").status, Status::Failed);
+    EXPECT_EQ(DecodePracticeText(part.repeated(4) + "z").status, Status::TextTooLong);
 
     // Reading stops soon, whatever follows: an endless line, NULs, line after line.
     constexpr qint64 soon = 2 * kMaxLineChars + 2 * 65536;
-    EXPECT_LE(BytesTakenBeforeGivingUp({}, "x"), soon);
-    EXPECT_LE(BytesTakenBeforeGivingUp({}, QByteArray(1, '\0')), soon);
-    EXPECT_LE(BytesTakenBeforeGivingUp("\xFF\xFE", QByteArray("x\0", 2)), soon);
-    EXPECT_LE(BytesTakenBeforeGivingUp({}, "a line\r\n"), soon);
+    // Given up early, the reason is the one of the reading that the bytes so far look like.
+    EXPECT_LE(BytesTakenBeforeGivingUp({}, "x", Status::LineTooLong), soon);
+    EXPECT_LE(BytesTakenBeforeGivingUp({}, QByteArray(1, '\0'), Status::LineTooLong), soon);
+    EXPECT_LE(BytesTakenBeforeGivingUp("\xFF\xFE", QByteArray("x\0", 2), Status::LineTooLong), soon);
+    EXPECT_LE(BytesTakenBeforeGivingUp({}, "a line\r\n", Status::TooManyLines), soon);
 }
 
 // The reader feeds the decoder; file names are the window's tests.
@@ -123,7 +124,7 @@ TEST(TextFileReader, ReadsOnAcrossItsChunksAndClosesTheFileWhateverHappens)
     const QString line = QString::fromUtf8("練習") + QString(65, u'a');
     const QByteArray lines = QByteArray(QStringEncoder(kBig5Codec)(line + "\r\n")).repeated(kMaxPracticeLines);
     EXPECT_EQ(ReadTextFile(write(lines)).lines, QStringList(kMaxPracticeLines, line));
-    EXPECT_EQ(ReadTextFile(write(QByteArray(kMaxLineChars + 1, 'x'))).status, Status::Failed);
+    EXPECT_EQ(ReadTextFile(write(QByteArray(kMaxLineChars + 1, 'x'))).status, Status::LineTooLong);
     EXPECT_EQ(ReadTextFile(write("\xA4\x40 a"), "no-such-codec").status, Status::Big5CodecMissing);
     EXPECT_EQ(QDir("/proc/self/fd").count(), openBefore);
 }

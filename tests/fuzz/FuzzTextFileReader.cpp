@@ -22,7 +22,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const TextFileLoad load = ReadTextFile(file.fileName());
     const PracticeLines expected = DecodePracticeText(bytes);
     using S = TextFileLoad::Status;
-    constexpr S kStatusOf[] = {S::Loaded, S::Big5CodecMissing, S::Failed}; // by PracticeLines::Status
+    // By PracticeLines::Status.
+    constexpr S kStatusOf[] = {S::Loaded, S::Big5CodecMissing, S::TooManyLines, S::LineTooLong, S::TextTooLong};
     if (load.status != kStatusOf[int(expected.status)] || load.lines != expected.lines
         || load.fileName != (load.lines.isEmpty() ? QString() : name))
         std::abort();

@@ -49,16 +49,17 @@ inline PracticeLines Lines(QByteArrayView bytes, const char* big5Codec)
     qsizetype kept = 0;
     for (const QStringView read : QStringView(text->replace(u'\r', u'\n')).tokenize(u'\n')) {
         if (read.size() > kMaxLineChars)
-            return {};
+            return {PracticeLines::Status::LineTooLong, {}};
         const QString line = TrimSpaces(read.toString().remove(QChar(u'\0'))).toString();
         if (line.isEmpty())
             continue;
+        if (result.lines.size() == kMaxPracticeLines)
+            return {PracticeLines::Status::TooManyLines, {}};
         kept += line.size();
-        if (result.lines.size() == kMaxPracticeLines || kept > kMaxTextChars)
-            return {};
+        if (kept > kMaxTextChars)
+            return {PracticeLines::Status::TextTooLong, {}};
         result.lines.append(line);
     }
-    result.status = PracticeLines::Status::Loaded;
     return result;
 }
 } // namespace reference

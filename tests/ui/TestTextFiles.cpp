@@ -1,6 +1,7 @@
 #include "Form1Fixture.h"
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <functional>
@@ -54,27 +55,51 @@ TEST_F(TextFiles, FilesLoadWhateverTheirBytesOrNamesAndACancelReloadsTheLastFrom
     EXPECT_EQ(form.exercise().state().CharCount, 3) << "a cancel reloads the last file, changes included";
 }
 
-// Nothing is loaded and nothing is lost; only a missing file is reported.
-TEST_F(TextFiles, RefusedFilesLeaveTheEarlierTextCaptionAndStart)
+// Nothing is loaded and nothing is lost, and a warning names the file and says why.
+TEST_F(TextFiles, RefusedFilesSayWhyAndLeaveTheEarlierTextCaptionAndStart)
 {
     const QString fifo = dir.filePath("fifo.txt");
-    const std::pair<const char*, std::function<QString()>> refused[] = {
-        {"4 GB sparse file of NULs", [&] { return write("sparse.txt", "ab\n", qint64(4) << 30); }},
-        {"link to /dev/zero", [&] { QFile::link("/dev/zero", dir.filePath("zero.txt")); return dir.filePath("zero.txt"); }},
-        {"FIFO, no writer", [&] { mkfifo(QFile::encodeName(fifo).constData(), 0600); return fifo; }},
-        {"directory", [&] { QDir(dir.path()).mkdir("x.txt"); return dir.filePath("x.txt"); }},
-        {"unreadable after choosing",
-         [&] { const QString p = write("locked.txt", "ab"); QFile::setPermissions(p, {}); return p; }},
-        {"vanished after choosing", [&] { const QString p = write("gone.txt", "ab"); QFile::remove(p); return p; }},
+    const struct {
+        const char* what;
+        std::function<QString()> make;
+        const char* why; // what the warning says after the file's name
+    } refused[] = {
+        {"2001 lines", [&] { return write("long.txt", QByteArray("a\n").repeated(2001)); }, "有超過 2000 行文字"},
+        {"4 GB sparse file of NULs", [&] { return write("sparse.txt", "ab\n", qint64(4) << 30); }, "有一行超過一百萬個字元"},
+        {"over four million characters", [&] { return write("big.txt", (QByteArray(1 << 20, 'y') + '\n').repeated(5)); },
+         "的文字超過四百萬個字元"},
+        {"link to /dev/zero", [&] { QFile::link("/dev/zero", dir.filePath("zero.txt")); return dir.filePath("zero.txt"); },
+         "不是一般的檔案"},
+        {"FIFO, no writer", [&] { mkfifo(QFile::encodeName(fifo).constData(), 0600); return fifo; }, "不是一般的檔案"},
+        {"directory", [&] { QDir(dir.path()).mkdir("x.txt"); return dir.filePath("x.txt"); }, "不是一般的檔案"},
+        // Root reads whatever the permissions say, but not this one.
+        {"unreadable", [&] {
+             const QString p = write("locked.txt", "ab");
+             QFile::setPermissions(p, {});
+             return geteuid() == 0 ? (QFile::remove(p), QFile::link("/proc/self/mem", p), p) : p;
+         }, nullptr},
     };
     open(write("base.txt", "earlier text\n"));
     const auto before = shown();
     ASSERT_EQ(std::get<1>(before), 12);
-    for (const auto& [what, make] : refused) {
-        if (std::string(what).starts_with("unreadable") && geteuid() == 0)
-            continue; // root reads whatever the permissions say
-        open(make());
+    for (const auto& [what, make, why] : refused) {
+        const QString path = make();
+        open(path);
         EXPECT_EQ(shown(), before) << what;
-        EXPECT_EQ(messages.calls.size(), std::string(what).starts_with("vanished") ? 1u : 0u) << what;
+        ASSERT_EQ(messages.calls.size(), 1u) << what;
+        const QString name = QFileInfo(path).fileName();
+        const QString says = why ? u'「' + name + u'」' + QString::fromUtf8(why) : QStringLiteral("無法讀取「") + name + u'」';
+        EXPECT_TRUE(messages.calls[0].text.startsWith(says)) << what << ": " << messages.calls[0].text.toStdString();
+        EXPECT_EQ(std::pair(messages.calls[0].title, messages.calls[0].style),
+                  std::pair(QString("Kelmora英打練習"), MessageStyle::Exclamation)) << what;
+        messages.calls.clear();
     }
+    // A file gone between choosing and reading keeps the box it always had.
+    const QString gone = write("gone.txt", "ab");
+    QFile::remove(gone);
+    open(gone);
+    EXPECT_EQ(shown(), before);
+    ASSERT_EQ(messages.calls.size(), 1u);
+    EXPECT_EQ(std::pair(messages.calls[0].text, messages.calls[0].title),
+              std::pair(QString("找不到打字用的文字檔…\r\n請將編好的文字檔放置在程式目錄中。"), QString("英打練習")));
 }
