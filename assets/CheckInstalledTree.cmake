@@ -1,6 +1,6 @@
 # Installs the build into a scratch prefix and checks it as a desktop would see it:
-# the menu entry's Exec and Icon resolve to installed files, and AppStream accepts
-# the tree (entry, metadata and icon together).
+# the menu entry's Exec and Icon resolve to installed files, the package's papers are
+# there, and AppStream accepts the tree (entry, metadata and icon together).
 file(REMOVE_RECURSE "${TREE}")
 execute_process(COMMAND "${CMAKE_COMMAND}" --install "${BUILD_DIR}" --prefix "${TREE}/usr"
   OUTPUT_QUIET RESULT_VARIABLE result)
@@ -19,6 +19,12 @@ endif()
 foreach(icon IN ITEMS scalable/apps/${icon_name}.svg 48x48/apps/${icon_name}.png)
   if(NOT EXISTS "${TREE}/usr/share/icons/hicolor/${icon}")
     message(FATAL_ERROR "Icon=${icon_name}: hicolor/${icon} is not installed")
+  endif()
+endforeach()
+
+foreach(paper IN ITEMS copyright changelog.gz)
+  if(NOT EXISTS "${TREE}/usr/share/doc/kelmora/${paper}")
+    message(FATAL_ERROR "share/doc/kelmora/${paper} is not installed")
   endif()
 endforeach()
 
