@@ -22,9 +22,9 @@ foreach(icon IN ITEMS scalable/apps/${icon_name}.svg 48x48/apps/${icon_name}.png
   endif()
 endforeach()
 
-foreach(paper IN ITEMS copyright changelog.gz)
-  if(NOT EXISTS "${TREE}/usr/share/doc/kelmora/${paper}")
-    message(FATAL_ERROR "share/doc/kelmora/${paper} is not installed")
+foreach(paper IN ITEMS doc/kelmora/copyright doc/kelmora/changelog.gz man/man1/kelmora.1.gz)
+  if(NOT EXISTS "${TREE}/usr/share/${paper}")
+    message(FATAL_ERROR "share/${paper} is not installed")
   endif()
 endforeach()
 
