@@ -1,33 +1,53 @@
 #include "doubles/FakeCapsLock.h"
 #include "keyboard/KeyCodes.h"
+#include "keyboard/KeyTable.h"
+#include "platform/VirtualKey.h"
+#include <QString>
+#include <algorithm>
 #include <gtest/gtest.h>
 
-TEST(KeyCodes, CharactersFindTheirKeyAndShiftAndKeyUpsTheCapOfTheirVirtualKey)
+// Every cap, read from its legends: the characters it shows find it, take the Shift of the
+// other hand when shifted, and the key-up of the key that typed them releases it.
+TEST(KeyCodes, EveryCapCarriesTheCharactersOfItsLegends)
 {
-    // The Shift a character needs with Caps Lock off and on (2 left, 3 right, 0 none), either side of each split.
-    constexpr struct {
-        int ch, key, shiftCapsOff, shiftCapsOn;
-    } cases[] = {
-        {'a', 65, 0, 3},   {'G', 71, 3, 0},   {'h', 72, 0, 2},   {'p', 80, 0, 2},  {'Q', 81, 3, 0},
-        {'t', 84, 0, 3},   {'U', 85, 2, 0},   {'y', 89, 0, 2},   {'Z', 90, 3, 0},  {'z', 90, 0, 3},
-        {'~', 96, 3, 3},   {'%', 53, 3, 3},   {'^', 54, 2, 2},   {'?', 47, 2, 2},  {'1', 49, 0, 0},
-        {'`', 96, 0, 0},   {'/', 47, 0, 0},   {' ', 32, 0, 0},   {13, 13, 0, 0},   {8, 8, 0, 0},
-        {9, 9, 0, 0},      {27, 0, 0, 0},     {0, 0, 0, 0},      {127, 0, 0, 0},   {0xE9, 0, 0, 0},
-        {0x82F1, 0, 0, 0}, {'A' + 256, 0, 0, 0}, {'`' + 256, 0, 0, 0}, {-65, 0, 0, 0},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(testing::Message() << "character " << c.ch);
-        EXPECT_EQ(BaseKeyCode(c.ch), c.key);
-        FakeCapsLock caps;
-        EXPECT_EQ(ShiftKeyFor(c.ch, caps), c.shiftCapsOff);
-        caps.on = true;
-        EXPECT_EQ(ShiftKeyFor(c.ch, caps), c.shiftCapsOn);
+    // Which hand types a cap: the one on its side of the gap between the hands in its row
+    // (5|6, T|Y, G|H, B|N).
+    constexpr int HandsMeet[] = {288, 316, 324, 348};
+    int characters = 0;
+    for (const KeyLegends& key : KeyLegendTable) {
+        const KeyPlace& place = *std::ranges::find(KeyPlaces, key.code, &KeyPlace::code);
+        const int otherHandsShift = place.left < HandsMeet[place.row] ? KeyCode::RightShift : KeyCode::LeftShift;
+        for (const auto& [legend, shifted] : {std::pair(key.upper, true), std::pair(key.lower, false)}) {
+            const QString text = QString::fromUtf16(legend.text);
+            if (text.size() != 1)
+                continue; // a key's name
+            const char16_t shown = text.front().unicode();
+            const int ch = shown >= 0xFF01 && shown <= 0xFF5E ? shown - 0xFEE0 : shown; // full-width legends
+            const bool letter = QChar(ch).isLetter();
+            SCOPED_TRACE(testing::Message() << "character " << char(ch) << " on key " << key.code);
+            ++characters;
+            EXPECT_EQ(BaseKeyCode(ch), key.code);
+            FakeCapsLock caps;
+            EXPECT_EQ(ShiftKeyFor(ch, caps), shifted ? otherHandsShift : 0);
+            caps.on = true; // turns a letter's case around, and nothing else
+            EXPECT_EQ(ShiftKeyFor(ch, caps), shifted != letter ? otherHandsShift : 0);
+            EXPECT_EQ(CapForVirtualKey(VirtualKeyFor(QChar(ch).toUpper().unicode())), key.code);
+        }
     }
+    EXPECT_EQ(characters, 94) << "every printable ASCII character but the space";
 
-    const std::pair<int, int> keyUps[] = {
-        {48, 48}, {57, 57}, {65, 65}, {90, 90}, {8, 8},  {9, 9},  {13, 13}, {20, 20}, {32, 32}, {186, 59},
-        {222, 39}, {16, 0}, {27, 0}, {47, 0}, {58, 0}, {64, 0}, {91, 0}, {112, 0}, {0, 0},
-    };
-    for (const auto& [virtualKey, cap] : keyUps)
-        EXPECT_EQ(CapForVirtualKey(virtualKey), cap) << "virtual key " << virtualKey;
+    // Keys named rather than lettered, and characters and keys that have no cap.
+    for (const auto& [qtKey, code] : {std::pair(Qt::Key_Backspace, 8), {Qt::Key_Tab, 9}, {Qt::Key_Return, 13},
+             {Qt::Key_CapsLock, 20}, {Qt::Key_Space, 32}, {Qt::Key_Shift, 0}, {Qt::Key_Escape, 0}, {Qt::Key_F1, 0}}) {
+        EXPECT_EQ(CapForVirtualKey(VirtualKeyFor(qtKey)), code) << "key " << qtKey;
+        if (code != 0 && code != 20) { // characters typed by the key
+            EXPECT_EQ(BaseKeyCode(code), code);
+        }
+    }
+    for (const int ch : {27, 0, 127, 0xE9, 0x82F1, 'A' + 256, '`' + 256, -65}) {
+        FakeCapsLock caps;
+        EXPECT_EQ(std::pair(BaseKeyCode(ch), ShiftKeyFor(ch, caps)), std::pair(0, 0)) << "character " << ch;
+    }
+    for (const int virtualKey : {27, 47, 58, 64, 91, 0})
+        EXPECT_EQ(CapForVirtualKey(virtualKey), 0) << "virtual key " << virtualKey;
 }
