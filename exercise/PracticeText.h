@@ -29,7 +29,6 @@ struct TitleCell {
     qint32 top;
 
     bool isRowEnd() const { return ch == u'\r'; }
-    QString caption() const { return isRowEnd() ? QStringLiteral("\r\n") : QString(QChar(ch)); }
 };
 
 // lblTyping(i): the typing cell under character i.
