@@ -1,7 +1,6 @@
 #include "doubles/FakeClock.h"
 #include "doubles/FakeMessageBox.h"
 #include "doubles/RecordingView.h"
-#include "exercise/ClockGauge.h"
 #include "exercise/TypingExercise.h"
 #include <gtest/gtest.h>
 
@@ -33,7 +32,9 @@ TEST_F(TypingExerciseTest, RightKeysAdvanceAndFillTheProgressBarWrongKeysCountBu
 {
     exercise.loadText({"第一課", "第二課"});
     exercise.start();
-    EXPECT_EQ(lastMessage(), "請先開啟檔案或打字課程，再按「開始」鍵。");
+    ASSERT_EQ(messages.calls.size(), 1u);
+    EXPECT_EQ(std::tuple(messages.calls[0].text, messages.calls[0].title, messages.calls[0].style),
+              std::tuple(QString("請先開啟檔案或打字課程，再按「開始」鍵。"), QString("Kelmora英打練習"), MessageStyle::Information));
     EXPECT_FALSE(exercise.running() || view.locked) << "nothing to type: Start only explains";
 
     exercise.loadText({"abc"});
@@ -106,7 +107,7 @@ TEST_F(TypingExerciseTest, EscOrTheMenuItemInterruptsAndAStartOrANewTextClearsTh
     exercise.loadText({"xyz"});
     EXPECT_FALSE(exercise.running() || view.locked);
     EXPECT_EQ(counts(), "0/0 /");
-    EXPECT_EQ(state().CurrentIndex, 4) << "the last index reached is kept";
+    EXPECT_EQ(std::pair(state().CurrentIndex, state().ExpectedChar), std::pair(0, 0)) << "nothing points into the new text";
     EXPECT_FALSE(cell(1).visible);
 }
 
@@ -146,5 +147,4 @@ TEST_F(TypingExerciseTest, TheClockMeasuresTheSpeedAgainstTheLevel)
     EXPECT_EQ(lastMessage().count(u'\n'), 2) << "the speed lines, past 20 s";
     exercise.setSpeedLevel(3);
     EXPECT_EQ(view.speed, 30 * 4000 / 3723 / 3);
-    EXPECT_EQ(SpeedBarTwips(32767, 1, 1), 131'068'000) << "the largest text typed in one second";
 }

@@ -13,7 +13,7 @@ public:
     void showEnterTag(int index) override { enterTag = index; }
     void showText(std::shared_ptr<const PracticeText>) override {}
     void typingCellsChanged(int, int) override {}
-    void setLoadButtonsEnabled(bool enabled) override { loadButtons = enabled; }
+    void setLoadButtonsEnabled(bool) override {}
     void setExerciseLocked(bool isLocked) override { locked = isLocked; }
     void focusText() override {}
     void outlineKeyFor(int charCode) override { outlined = charCode; }
@@ -25,5 +25,5 @@ public:
     std::vector<int> progress;
     std::vector<int> pushed;
     int enterTag = 0, outlined = 0, shiftResets = 0, speed = 0;
-    bool loadButtons = true, locked = false;
+    bool locked = false;
 };
