@@ -25,7 +25,7 @@ TEST_F(Form1Test, KeyStormsAreJudgedOnceEachWhateverArrives)
         EXPECT_EQ(counts(), before);
     };
     begin();
-    for (int n = 0; n < 100'000; ++n) {
+    for (int n = 0; n < 8'000; ++n) {
         // Half the time the key the text wants, so runs reach their end now and then; Esc rarely.
         const int expected = text->lblTitle(index).ch;
         const int pick = random.bounded(200);
