@@ -30,12 +30,10 @@ LegendState LegendOn(const Legend& legend, const QRectF& cap)
     state.at = QPointF(state.centred ? cap.center().x() : cap.left() + legend.dx, cap.top() + legend.dy);
     return state;
 }
-} // namespace
 
-qint16 WholePixel(float position)
-{
-    return static_cast<qint16>(std::nearbyint(position)); // the default rounding mode: halves to even
-}
+// A position read as a 16-bit whole number: the nearest one, halves to even.
+qint16 WholePixel(float position) { return static_cast<qint16>(std::nearbyint(position)); }
+} // namespace
 
 KeyboardModel::KeyboardModel(const CapsLockQuery& capsLock) : capsLock_(capsLock)
 {

@@ -112,6 +112,3 @@ private:
     bool ShiftNudged_ = false;
     unsigned lampColour_;
 };
-
-// A position read as a 16-bit whole number: the nearest one, halves to even.
-qint16 WholePixel(float position);

@@ -81,8 +81,6 @@ TEST(KeyboardModel, CapsFollowTheArrangementAndStayApart)
                     << "character " << ch;
             }
     }
-    EXPECT_EQ(WholePixel(2.5f), 2);
-    EXPECT_EQ(WholePixel(3.5f), 4);
 }
 
 TEST(KeyboardModel, KeysPushCapsOutlineShiftAndSwitchTheLamp)
