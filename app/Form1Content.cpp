@@ -8,8 +8,8 @@
 #include "content/WarmUpSets.h"
 #include "content/WindowCaption.h"
 #include "dialogs/frmOpen.h"
-#include "exercise/TrimSpaces.h"
 #include "platform/MessageBoxService.h"
+#include "platform/TrimSpaces.h"
 #include <QMenu>
 #include <QPushButton>
 

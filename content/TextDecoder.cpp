@@ -1,5 +1,5 @@
 #include "content/TextDecoder.h"
-#include "exercise/TrimSpaces.h"
+#include "platform/TrimSpaces.h"
 #include <QStringDecoder>
 #include <optional>
 

@@ -1,6 +1,6 @@
 #include "exercise/PracticeText.h"
 #include "exercise/LenMbcs.h"
-#include "exercise/TrimSpaces.h"
+#include "platform/TrimSpaces.h"
 
 using namespace TextGeometry;
 

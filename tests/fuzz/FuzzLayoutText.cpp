@@ -3,7 +3,7 @@
 // the headings and the letters of the typing lines in order, cut only at the end.
 #include "exercise/LenMbcs.h"
 #include "exercise/PracticeText.h"
-#include "exercise/TrimSpaces.h"
+#include "platform/TrimSpaces.h"
 #include <cstdint>
 #include <cstdlib>
 

@@ -2,7 +2,7 @@
 // The rules for a practice text all at once, put as plainly as they read: the oracle the
 // streaming TextDecoder is checked against.
 #include "content/TextDecoder.h"
-#include "exercise/TrimSpaces.h"
+#include "platform/TrimSpaces.h"
 #include <QStringDecoder>
 #include <algorithm>
 #include <optional>

@@ -1,4 +1,4 @@
-#include "exercise/TrimSpaces.h"
+#include "platform/TrimSpaces.h"
 
 QStringView TrimSpaces(QStringView text)
 {
