@@ -110,8 +110,8 @@ Form1::~Form1() = default;
 void Form1::Form_Load()
 {
     placeOnScreen();
-    // The text templates (cell sizes and fonts) and lblEtr are the text canvas's own design.
-    keyboard_.FillKeyPositions();
+    // The text templates (cell sizes and fonts) and lblEtr are the text canvas's own design;
+    // the keys' rest positions are recorded as the keyboard model is made.
     setProgressWidth(0);
     setSpeedWidth(0);
     exercise_.stopClock();

@@ -13,7 +13,6 @@ public:
     explicit TextWindow(QWidget* parent = nullptr);
 
     TextCanvas& canvas() { return *picWd_; }
-    QScrollBar& scrollBar() { return *VScroll1_; }
 
     // Fits the scroll bar to the window and the text; back to the top on request.
     void FitScrollBar(bool resetToTop);

@@ -188,7 +188,7 @@ void TypingExercise::updateSpeedGauge()
 void TypingExercise::end()
 {
     Timer1.stop();
-    const MessageBoxText summary = SummaryFor(state_, locale_);
+    const MessageBoxText summary = SummaryFor(state_);
     messages_.show(summary.text, summary.title, summary.style);
     view_.resetShiftOutlines();
     view_.setExerciseLocked(false);

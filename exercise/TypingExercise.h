@@ -2,7 +2,6 @@
 #include "exercise/ClockGauge.h"
 #include "exercise/ExerciseState.h"
 #include "exercise/PracticeText.h"
-#include <QLocale>
 #include <QTimer>
 #include <memory>
 
@@ -34,8 +33,6 @@ public:
     bool running() const { return Timer1.isActive(); }
     const ExerciseState& state() const { return state_; }
     const PracticeText& text() const { return *text_; }
-    QTimer& timer() { return Timer1; }
-    void setLocale(const QLocale& locale) { locale_ = locale; }
 
 private:
     void clearCounters();
@@ -49,7 +46,6 @@ private:
     ExerciseView& view_;
     MessageBoxService& messages_;
     const Clock& clock_;
-    QLocale locale_;
     ExerciseState state_;
     std::shared_ptr<PracticeText> text_ = std::make_shared<PracticeText>();
     QTimer Timer1;   // the exercise clock: ticks while an exercise runs

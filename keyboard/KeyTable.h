@@ -11,6 +11,7 @@ inline constexpr int CapHeight = 41;
 inline constexpr int RowPitch = 48;      // a cap's top is 48 x row
 inline constexpr int ShadowOffset = 4;   // ShpKey(n) lies this far right of and below its cap
 inline constexpr int CodeCount = 200;    // key codes run 1..200
+inline constexpr int ShadowCount = 65;   // ShpKey(0..64)
 } // namespace KeyGeometry
 
 // Where a key stands: its cap Shape1(code), its shadow ShpKey(shadow) and its colour.
@@ -226,7 +227,8 @@ constexpr bool HasPlace(int code)
 constexpr bool CodesAreDistinctAndInRange()
 {
     for (std::size_t i = 0; i < KeyPlaces.size(); ++i) {
-        if (KeyPlaces[i].code < 1 || KeyPlaces[i].code > KeyGeometry::CodeCount)
+        if (KeyPlaces[i].code < 1 || KeyPlaces[i].code > KeyGeometry::CodeCount || KeyPlaces[i].shadow < 0 ||
+            KeyPlaces[i].shadow >= KeyGeometry::ShadowCount)
             return false;
         for (std::size_t j = 0; j < i; ++j)
             if (KeyPlaces[i].code == KeyPlaces[j].code || KeyPlaces[i].shadow == KeyPlaces[j].shadow)

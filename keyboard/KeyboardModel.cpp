@@ -39,8 +39,12 @@ KeyboardModel::KeyboardModel(const CapsLockQuery& capsLock) : capsLock_(capsLock
 {
     caps_.reserve(KeyPlaces.size());
     shadows_.reserve(KeyPlaces.size());
+    capAt_.fill(-1);
+    shadowAt_.fill(-1);
     for (const KeyPlace& key : KeyPlaces) {
         const QRectF box(key.left, key.row * RowPitch, key.width, CapHeight);
+        capAt_[key.code] = static_cast<qint16>(caps_.size());
+        shadowAt_[key.shadow] = static_cast<qint16>(shadows_.size());
         caps_.push_back({key.code, box, ColourOf(key.fill)});
         QRectF shadow = box.translated(ShadowOffset, ShadowOffset);
         if (key.shadowWidth) {
@@ -69,20 +73,14 @@ bool KeyboardModel::CapsLockOn() const { return capsLock_.isOn(); }
 
 const CapState* KeyboardModel::cap(int code) const
 {
-    for (const CapState& c : caps_)
-        if (c.code == code)
-            return &c;
-    return nullptr;
+    return InCodeRange(code) && capAt_[code] >= 0 ? &caps_[capAt_[code]] : nullptr;
 }
 
 CapState* KeyboardModel::capFor(int code) { return const_cast<CapState*>(std::as_const(*this).cap(code)); }
 
 ShadowState* KeyboardModel::shadowFor(int index)
 {
-    for (ShadowState& s : shadows_)
-        if (s.index == index)
-            return &s;
-    return nullptr;
+    return index >= 0 && index < int(shadowAt_.size()) && shadowAt_[index] >= 0 ? &shadows_[shadowAt_[index]] : nullptr;
 }
 
 qint16 KeyboardModel::KeyCapLeft(int code) const { return InCodeRange(code) ? KeyCapLeft_[code] : 0; }
@@ -136,7 +134,6 @@ void KeyboardModel::ArrangeKeyboard(int index)
         for (const ArrangedControl& control : Arrangement)
             place(control, control.at[index]);
         legends_[BackspaceLegend].visible = BackspaceLegendShown[index];
-        arrangement_ = KeyboardLayout(index);
         changed(QRectF(0, 0, PanelWidth, PanelHeight));
     }
     for (int code : ArrangedKeys)

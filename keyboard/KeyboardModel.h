@@ -54,10 +54,8 @@ public:
     void setObserver(KeyboardObserver* observer) { observer_ = observer; }
 
     bool CapsLockOn() const;
-    void FillKeyPositions();
     // optKey(index): 0 SmallEnter, 1 BackslashUp, 2 BackslashDown.
     void ArrangeKeyboard(int index);
-    KeyboardLayout arrangement() const { return arrangement_; }
     // Rest position of Shape1(code); 0 for codes no key has.
     qint16 KeyCapLeft(int code) const;
     qint16 KeyCapTop(int code) const;
@@ -98,17 +96,20 @@ private:
     void place(const ArrangedControl& control, const Place& at);
     void changed(const QRectF& area);
     void showCapsLock(bool on);
+    void FillKeyPositions();
     void releaseAll();
 
     const CapsLockQuery& capsLock_;
     KeyboardObserver* observer_ = nullptr;
     std::vector<CapState> caps_;
     std::vector<ShadowState> shadows_;
+    // Where a key code's cap and a shadow index's shadow stand in the lists; -1 for none.
+    std::array<qint16, KeyGeometry::CodeCount + 1> capAt_;
+    std::array<qint16, KeyGeometry::ShadowCount> shadowAt_;
     std::array<LegendState, LegendCount> legends_{};
     std::array<QLineF, 3> backspaceArrow_{};
     std::array<qint16, KeyGeometry::CodeCount + 1> KeyCapLeft_{};
     std::array<qint16, KeyGeometry::CodeCount + 1> KeyCapTop_{};
-    KeyboardLayout arrangement_ = KeyboardLayout::SmallEnter;
     bool ShiftNudged_ = false;
     unsigned lampColour_;
 };
