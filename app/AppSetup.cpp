@@ -1,5 +1,6 @@
 #include "app/AppSetup.h"
 #include "assets/fonts/SubsetFonts.h"
+#include "platform/DesignTable.h"
 #include <QApplication>
 #include <QFont>
 #include <QFontDatabase>
@@ -18,8 +19,8 @@ struct FontStandIn {
     std::array<const char16_t*, 3> standIns;
 };
 constexpr std::array FontStandIns{
-    FontStandIn{u"標楷體", {u"Kelmora Kai", u"AR PL UKai TW"}},
-    FontStandIn{u"新細明體", {u"Liberation Serif", u"Kelmora Ming", u"AR PL UMing TW"}},
+    FontStandIn{KaiFace, {u"Kelmora Kai", u"AR PL UKai TW"}},
+    FontStandIn{MingFace, {u"Liberation Serif", u"Kelmora Ming", u"AR PL UMing TW"}},
     FontStandIn{u"Arial", {u"Liberation Sans"}},
     FontStandIn{u"Arial Black", {u"Liberation Sans"}},
 };

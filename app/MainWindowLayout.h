@@ -11,8 +11,8 @@ namespace MainWindowLayout {
 
 inline constexpr int ClientWidth = 1016;
 inline constexpr int ClientHeight = 684;
-inline constexpr unsigned WindowBack = 12632256;   // light grey
-inline constexpr unsigned DisabledText = 8421504;  // grey
+inline constexpr unsigned WindowBack = LightGrey;
+inline constexpr unsigned DisabledText = Grey;
 inline constexpr unsigned NoColor = 0xFFFFFFFF;    // keep the inherited colour
 
 struct FontSpec {
@@ -20,9 +20,9 @@ struct FontSpec {
     double points;
     bool bold;
 };
-inline constexpr FontSpec WindowFont{u"新細明體", 9.75, false};
+inline constexpr FontSpec WindowFont{MingFace, 9.75, false};
 inline constexpr FontSpec Inherit{nullptr, 0, false};
-inline constexpr FontSpec ButtonFont{u"新細明體", 14.25, true};
+inline constexpr FontSpec ButtonFont{MingFace, 14.25, true};
 inline constexpr FontSpec CounterFont{u"Arial", 14.25, true};
 
 enum class Kind {
@@ -90,11 +90,11 @@ inline constexpr std::array Controls{
     ControlSpec{"Label2_7", Kind::Label, {}, 568, 28, 0, 13, u"獵豹"},
 
     ControlSpec{"Label3_1", Kind::Label, {}, 552, 72, 29, 29, u"Caps Lock"},
-    ControlSpec{"lblEsc", Kind::Label, {}, 592, 72, 105, 25, u"Label5", {u"新細明體", 12, true}, NoColor, NoColor, Align::Center},
+    ControlSpec{"lblEsc", Kind::Label, {}, 592, 72, 105, 25, u"Label5", {MingFace, 12, true}, NoColor, NoColor, Align::Center},
     ControlSpec{"Label2_1", Kind::Label, {}, 648, 16, 73, 13, u"正確按鍵："},
     ControlSpec{"lblRight", Kind::Label, {}, 728, 8, 137, 21, u"0", CounterFont, NoColor, NoColor, Align::Center},
     ControlSpec{"Label2_2", Kind::Label, {}, 648, 40, 73, 13, u"錯誤按鍵："},
-    ControlSpec{"lblWrong", Kind::Label, {}, 728, 32, 137, 29, u"0", CounterFont, NoColor, 8421504, Align::Center},
+    ControlSpec{"lblWrong", Kind::Label, {}, 728, 32, 137, 29, u"0", CounterFont, NoColor, Grey, Align::Center},
     ControlSpec{"Label2_0", Kind::Label, {}, 912, 8, 73, 13, u"打字時間："},
     ControlSpec{"Label1", Kind::Label, {}, 912, 24, 0, 29, u"0:0:0", {u"Arial", 18, true}},
     ControlSpec{"Image1", Kind::Picture, {}, 768, 400, 225, 240, u":/photo.png"},

@@ -22,7 +22,7 @@ PlainBox::PlainBox(int clientWidth, int clientHeight, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint)
 {
     setModal(true);
-    QFont font(QStringLiteral("新細明體"));
+    QFont font(QString::fromUtf16(MingFace));
     font.setPointSizeF(9.75);
     setFont(font);
     setFixedSize(Pixels(clientWidth), Pixels(clientHeight));

@@ -42,7 +42,7 @@ constexpr std::array kControls{
 
 QFont mingFont(qreal points)
 {
-    QFont font(QStringLiteral("新細明體"));
+    QFont font(QString::fromUtf16(MingFace));
     font.setPointSizeF(points);
     return font;
 }

@@ -1,6 +1,7 @@
 #include "exercise/TextCanvas.h"
 #include "exercise/PracticeText.h"
 #include "platform/BgrColor.h"
+#include "platform/DesignTable.h"
 #include <QLabel>
 #include <QPaintEvent>
 #include <QPainter>
@@ -10,7 +11,7 @@ using namespace TextGeometry;
 
 namespace {
 // Colours of the text window (lowest byte red).
-constexpr unsigned ModelCellBack = 8421504;    // grey, like the window behind it
+constexpr unsigned ModelCellBack = Grey;    // like the window behind it
 constexpr unsigned ModelCellText = 16777215;   // white
 constexpr unsigned TypingCellBack = 16777152;  // pale cyan
 constexpr unsigned TypingCellText = 0;
@@ -30,8 +31,8 @@ bool IsShown(char16_t ch) { return ch >= 0x20 && ch != 0x7F; }
 } // namespace
 
 TextCanvas::TextCanvas(QWidget* parent)
-    : QWidget(parent), text_(std::make_shared<PracticeText>()), cellFont_(QStringLiteral("標楷體")),
-      headingFont_(QStringLiteral("新細明體")), lblEtr_(new QLabel(QStringLiteral("Enter"), this))
+    : QWidget(parent), text_(std::make_shared<PracticeText>()), cellFont_(QString::fromUtf16(KaiFace)),
+      headingFont_(QString::fromUtf16(MingFace)), lblEtr_(new QLabel(QStringLiteral("Enter"), this))
 {
     setObjectName(QStringLiteral("picWd"));
     setAttribute(Qt::WA_OpaquePaintEvent);

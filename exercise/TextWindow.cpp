@@ -3,12 +3,12 @@
 #include "exercise/TextCanvas.h"
 #include "exercise/TextScroll.h"
 #include "platform/BgrColor.h"
+#include "platform/DesignTable.h"
 #include <QCoreApplication>
 #include <QScrollBar>
 #include <QWheelEvent>
 
 namespace {
-constexpr unsigned WindowBack = 8421504;
 constexpr QRect ScrollBarPlace{960, 0, 21, 265};
 }
 
@@ -19,7 +19,7 @@ TextWindow::TextWindow(QWidget* parent)
     setObjectName(QStringLiteral("picWindow"));
     setAutoFillBackground(true);
     QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, BgrColor(WindowBack));
+    palette.setColor(QPalette::Window, BgrColor(Grey));
     setPalette(palette);
     VScroll1_->setObjectName(QStringLiteral("VScroll1"));
     VScroll1_->setGeometry(ScrollBarPlace);

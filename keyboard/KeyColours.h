@@ -1,4 +1,5 @@
 #pragma once
+#include "platform/DesignTable.h"
 #include <array>
 
 // Colours of the keyboard panel, as 24-bit values whose lowest byte is red. A cap's fill
@@ -31,15 +32,15 @@ constexpr unsigned ColourOf(Fill fill)
 }
 
 namespace PanelColour {
-inline constexpr unsigned Back = 12632256;        // light grey, picKey and the finger names
+inline constexpr unsigned Back = LightGrey;       // picKey and the finger names
 inline constexpr unsigned Shadow = 16512;         // dark brown ShpKey(n)
 inline constexpr unsigned Border = 0;             // normal outline, 1 px
 inline constexpr unsigned Guide = 255;            // outline of a key to press, 4 px
 inline constexpr unsigned HomeMark = 255;         // Line10: the marks under F and J
 inline constexpr unsigned Callout = 8421631;      // lblBaseKey and linBaseKey
 inline constexpr unsigned LampOn = 65280;
-inline constexpr unsigned LampOff = 12632256;     // after a Caps Lock press
-inline constexpr unsigned LampAtStart = 8421504;  // the lamp's design colour, while off
+inline constexpr unsigned LampOff = LightGrey;    // after a Caps Lock press
+inline constexpr unsigned LampAtStart = Grey;     // the lamp's design colour, while off
 } // namespace PanelColour
 
 inline constexpr int NormalBorderWidth = 1;

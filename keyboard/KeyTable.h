@@ -105,13 +105,13 @@ struct LegendFontSpec {
 inline constexpr std::array LegendFonts{
     LegendFontSpec{LegendFont::Capital, u"Arial", 12},
     LegendFontSpec{LegendFont::Small, u"Arial", 9.75},
-    LegendFontSpec{LegendFont::Symbol, u"新細明體", 12},   // digits and symbols
-    LegendFontSpec{LegendFont::Grave, u"新細明體", 15.75},
-    LegendFontSpec{LegendFont::Star, u"新細明體", 14.25},
-    LegendFontSpec{LegendFont::Paren, u"新細明體", 11.25},
-    LegendFontSpec{LegendFont::Ampersand, u"新細明體", 9.75},
-    LegendFontSpec{LegendFont::Name, u"新細明體", 11.25},
-    LegendFontSpec{LegendFont::CapsLockName, u"新細明體", 9.75},
+    LegendFontSpec{LegendFont::Symbol, MingFace, 12},   // digits and symbols
+    LegendFontSpec{LegendFont::Grave, MingFace, 15.75},
+    LegendFontSpec{LegendFont::Star, MingFace, 14.25},
+    LegendFontSpec{LegendFont::Paren, MingFace, 11.25},
+    LegendFontSpec{LegendFont::Ampersand, MingFace, 9.75},
+    LegendFontSpec{LegendFont::Name, MingFace, 11.25},
+    LegendFontSpec{LegendFont::CapsLockName, MingFace, 9.75},
 };
 
 // One legend label LblTit(index). Character legends are centred over the cap, key names

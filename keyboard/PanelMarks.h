@@ -61,7 +61,7 @@ inline constexpr std::array BaseKeyCallouts{
 };
 
 // The window's own face, which the finger names and the callouts use.
-inline constexpr const char16_t* LabelFamily = u"新細明體";
+inline constexpr const char16_t* LabelFamily = MingFace;
 inline constexpr double LabelPoints = 9.75;
 
 } // namespace PanelMarks

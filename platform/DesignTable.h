@@ -4,6 +4,14 @@
 #include <cstddef>
 #include <string_view>
 
+// The design's two Chinese faces, by the names it gives them (start-up maps them to the
+// faces installed), and its two greys (lowest byte red): the window's light grey, and the
+// darker grey of the text window, the resting lamp and locked captions.
+inline constexpr const char16_t* MingFace = u"新細明體";
+inline constexpr const char16_t* KaiFace = u"標楷體";
+inline constexpr unsigned LightGrey = 12632256;
+inline constexpr unsigned Grey = 8421504;
+
 // The dialogs are designed in twips, 15 to a pixel on the screens they were drawn for.
 inline constexpr int TwipsPerPixel = 15;
 constexpr int Pixels(int twips) { return twips / TwipsPerPixel; }
