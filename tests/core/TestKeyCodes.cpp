@@ -11,8 +11,8 @@
 TEST(KeyCodes, EveryCapCarriesTheCharactersOfItsLegends)
 {
     // Which hand types a cap: the one on its side of the gap between the hands in its row
-    // (5|6, T|Y, G|H, B|N).
-    constexpr int HandsMeet[] = {288, 316, 324, 348};
+    // (5|6, T|Y, G|H, B|N, the middle of the space bar).
+    constexpr int HandsMeet[] = {288, 316, 324, 348, 334};
     int characters = 0;
     for (const KeyLegends& key : KeyLegendTable) {
         const KeyPlace& place = *std::ranges::find(KeyPlaces, key.code, &KeyPlace::code);
