@@ -30,7 +30,7 @@ using MainMenus::MenuIndex;
 Form1::Form1(const Services& services, QWidget* parent)
     : QMainWindow(parent), messages_(services.messages), clock_(services.clock), capsLock_(services.capsLock),
       web_(services.web),
-      chooseFile_(services.chooseFile), exercise_(*this, services.messages, services.clock),
+      chooseFile_(services.chooseFile), exercise_(*this, *this, services.messages, services.clock),
       keyboard_(services.capsLock)
 {
     setObjectName(QStringLiteral("Form1"));

@@ -1,5 +1,6 @@
 #pragma once
 #include "exercise/ExerciseView.h"
+#include "exercise/KeyGuide.h"
 #include "exercise/TypingExercise.h"
 #include "keyboard/FingerGuide.h"
 #include "keyboard/KeyboardModel.h"
@@ -27,7 +28,7 @@ class WebOpener;
 
 // The main window: builds itself from the design tables, shows what the typing exercise
 // reports and hands it the window's events. The path of a key is in the README.
-class Form1 final : public QMainWindow, public ExerciseView, public KeySink {
+class Form1 final : public QMainWindow, public ExerciseView, public KeyGuide, public KeySink {
     Q_OBJECT
 public:
     struct Services {
@@ -63,6 +64,8 @@ public:
     void focusText() override;
     void fitScrollBar(bool resetToTop) override;
     void scrollToChar(int index) override;
+
+    // KeyGuide
     void outlineKeyFor(int charCode) override { keyboard_.outlineKeyFor(charCode); }
     void clearKeyOutlineFor(int charCode) override { keyboard_.clearKeyOutlineFor(charCode); }
     void pushKeyCapFor(int charCode) override { keyboard_.pushKeyCapFor(charCode); }

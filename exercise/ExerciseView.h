@@ -4,9 +4,9 @@
 
 class PracticeText;
 
-// What the typing exercise asks of the window. The window only shows state; every decision
-// is the exercise's. The calls with empty bodies are for windows without a keyboard panel,
-// scroll bar or finger guide, such as the test doubles.
+// What the typing exercise asks of the window around the text; the keyboard's part is KeyGuide.
+// The window only shows state; every decision is the exercise's. The calls with empty bodies
+// are for windows without a scroll bar, such as the test doubles.
 class ExerciseView {
 public:
     virtual ~ExerciseView() = default;
@@ -32,11 +32,4 @@ public:
 
     virtual void fitScrollBar(bool /*resetToTop*/) {}
     virtual void scrollToChar(int /*index*/) {}
-    virtual void outlineKeyFor(int /*charCode*/) {}     // guide outline on the key carrying it
-    virtual void clearKeyOutlineFor(int /*charCode*/) {}
-    virtual void pushKeyCapFor(int /*charCode*/) {}      // draws the typed key as pressed
-    virtual void showShiftGuide() {}
-    virtual void resetShiftOutlines() {}
-    virtual bool fingerGuideRunning() const { return false; }
-    virtual void stopFingerGuide() {}
 };

@@ -1,6 +1,7 @@
 #include "exercise/TypingExercise.h"
 #include "exercise/ExerciseView.h"
 #include "exercise/Gauge.h"
+#include "exercise/KeyGuide.h"
 #include "exercise/Summary.h"
 #include "platform/Clock.h"
 #include "platform/MessageBoxService.h"
@@ -11,8 +12,8 @@ namespace {
 constexpr int ClockIntervalMs = 500;
 }
 
-TypingExercise::TypingExercise(ExerciseView& view, MessageBoxService& messages, const Clock& clock)
-    : view_(view), messages_(messages), clock_(clock)
+TypingExercise::TypingExercise(ExerciseView& view, KeyGuide& keys, MessageBoxService& messages, const Clock& clock)
+    : view_(view), keys_(keys), messages_(messages), clock_(clock)
 {
     Timer1.setInterval(ClockIntervalMs);
     QObject::connect(&Timer1, &QTimer::timeout, [this] { tick(); });
@@ -55,8 +56,8 @@ void TypingExercise::start()
 {
     if (running())
         return; // Start is disabled during an exercise; a queued click must not restart it
-    if (view_.fingerGuideRunning())
-        view_.stopFingerGuide();
+    if (keys_.fingerGuideRunning())
+        keys_.stopFingerGuide();
     if (text_->CharCount() == 0) {
         messages_.show(QStringLiteral("請先開啟檔案或打字課程，再按「開始」鍵。"), ProgramTitle(), MessageStyle::Information);
         return;
@@ -83,10 +84,10 @@ void TypingExercise::beginChar(int index)
     state_.CurrentIndex = index;
     view_.scrollToChar(index);
     state_.ExpectedChar = text_->lblTitle(index).ch;
-    view_.outlineKeyFor(state_.ExpectedChar);
+    keys_.outlineKeyFor(state_.ExpectedChar);
     if (state_.ExpectedChar == EnterKey)
         view_.showEnterTag(index);
-    view_.showShiftGuide();
+    keys_.showShiftGuide();
     TypingCell& cell = text_->lblTyping(index);
     cell.cursor = true;
     cell.visible = true;
@@ -97,10 +98,10 @@ void TypingExercise::beginChar(int index)
 
 void TypingExercise::keyPressed(int charCode)
 {
-    if (view_.fingerGuideRunning())
-        view_.stopFingerGuide();
+    if (keys_.fingerGuideRunning())
+        keys_.stopFingerGuide();
     state_.TypedChar = charCode;
-    view_.pushKeyCapFor(charCode);
+    keys_.pushKeyCapFor(charCode);
     if (!running())
         return;
     if (charCode != state_.ExpectedChar && charCode != InterruptKey && charCode != BackspaceKey) {
@@ -136,7 +137,7 @@ void TypingExercise::judge()
     view_.setRightCaption(QString::number(state_.RightCount));
     view_.setProgressWidth(static_cast<int>(qint64(state_.RightCount) * GaugeFullTwips / state_.CharCount));
     unmarkCurrent();
-    view_.showShiftGuide();
+    keys_.showShiftGuide();
     if (index < state_.CharCount)
         beginChar(index + 1);
     else
@@ -149,7 +150,7 @@ void TypingExercise::unmarkCurrent()
     view_.showEnterTag(0);
     text_->lblTyping(index).cursor = false;
     view_.typingCellsChanged(index, index);
-    view_.clearKeyOutlineFor(state_.ExpectedChar);
+    keys_.clearKeyOutlineFor(state_.ExpectedChar);
 }
 
 void TypingExercise::tick()
@@ -190,6 +191,6 @@ void TypingExercise::end()
     Timer1.stop();
     const MessageBoxText summary = SummaryFor(state_);
     messages_.show(summary.text, summary.title, summary.style);
-    view_.resetShiftOutlines();
+    keys_.resetShiftOutlines();
     view_.setExerciseLocked(false);
 }

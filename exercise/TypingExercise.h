@@ -7,6 +7,7 @@
 
 class Clock;
 class ExerciseView;
+class KeyGuide;
 class MessageBoxService;
 
 // One run through the laid-out text, from Start to the last character or Esc.
@@ -16,7 +17,7 @@ class MessageBoxService;
 // user thinks. The exercise is running exactly while its clock timer is active.
 class TypingExercise {
 public:
-    TypingExercise(ExerciseView& view, MessageBoxService& messages, const Clock& clock);
+    TypingExercise(ExerciseView& view, KeyGuide& keys, MessageBoxService& messages, const Clock& clock);
 
     // Clears the counters and the previous text and lays the lines out, ready for a start.
     void loadText(const QStringList& lines);
@@ -44,6 +45,7 @@ private:
     void updateSpeedGauge();
 
     ExerciseView& view_;
+    KeyGuide& keys_;
     MessageBoxService& messages_;
     const Clock& clock_;
     ExerciseState state_;

@@ -24,7 +24,7 @@ protected:
     RecordingView view;
     FakeMessageBox messages;
     FakeClock clock;
-    TypingExercise exercise{view, messages, clock};
+    TypingExercise exercise{view, view, messages, clock};
 };
 } // namespace
 

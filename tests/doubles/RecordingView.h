@@ -1,9 +1,10 @@
 #pragma once
 #include "exercise/ExerciseView.h"
+#include "exercise/KeyGuide.h"
 #include <vector>
 
 // Keeps what the exercise last showed, as the window would.
-class RecordingView final : public ExerciseView {
+class RecordingView final : public ExerciseView, public KeyGuide {
 public:
     void setRightCaption(const QString& caption) override { lblRight = caption; }
     void setWrongCaption(const QString& caption) override { lblWrong = caption; }
