@@ -1,9 +1,15 @@
 #include "content/LessonCatalogue.h"
 #include "content/PassageCatalogue.h"
+#include "content/TextFileReader.h"
 #include "content/WarmUpSets.h"
 #include "exercise/LenMbcs.h"
+#include "exercise/PracticeText.h"
+#include "exercise/TrimSpaces.h"
+#include <QDir>
+#include <QStringDecoder>
 #include <gtest/gtest.h>
 #include <algorithm>
+#include <map>
 
 // The texts themselves are data; what is checked is what the layout and the keyboard rely on.
 TEST(BuiltInContent, DrillsAndPassagesAreTypeableAndWarmUpsHoldChineseOnlyInHeadings)
@@ -31,4 +37,56 @@ TEST(BuiltInContent, DrillsAndPassagesAreTypeableAndWarmUpsHoldChineseOnlyInHead
             EXPECT_TRUE(LenMbcs(line) != line.size() || (Typeable(line) && !line.trimmed().isEmpty())) << qPrintable(line);
         EXPECT_EQ(WarmUpCaptionSuffix(set).startsWith(u'_'), set < WarmUpSetCount) << set;
     }
+}
+
+// The example files installed with the guide, as a teacher would open them: each reads as its
+// UTF-8 source (the build writes the *-big5.txt ones in Big5) and lays out whole.
+TEST(ExampleFiles, ReadAsWrittenAndLaidOutAsTheGuideShows)
+{
+    const QDir sources(QStringLiteral(KELMORA_EXAMPLE_SOURCES_DIR)), built(QStringLiteral(KELMORA_EXAMPLES_DIR));
+    const QStringList names = sources.entryList({QStringLiteral("*.txt")}, QDir::Files);
+    EXPECT_TRUE(names.contains(QStringLiteral("kmora.txt")) && !names.filter(QStringLiteral("-big5.txt")).isEmpty());
+    for (const QString& name : names) {
+        QFile source(sources.filePath(name)), file(built.filePath(name));
+        ASSERT_TRUE(source.open(QIODevice::ReadOnly) && file.open(QIODevice::ReadOnly)) << qPrintable(name);
+        QStringDecoder utf8(QStringDecoder::Utf8);
+        (void)QString(utf8(file.readAll()));
+        EXPECT_EQ(utf8.hasError(), name.endsWith(QStringLiteral("-big5.txt"))) << qPrintable(name);
+
+        QStringList lines, headings, typed;
+        for (const QString& line : QString::fromUtf8(source.readAll()).split(u'\n'))
+            if (const QString trimmed = TrimSpaces(line).toString(); !trimmed.isEmpty())
+                lines += trimmed;
+        const TextFileLoad load = ReadTextFile(built.filePath(name));
+        EXPECT_EQ(load.lines, lines) << qPrintable(name);
+
+        // A line holding Chinese is a heading; every letter of the others is typed, in order.
+        for (const QString& line : lines)
+            (LenMbcs(line) != line.size() ? headings : typed) += line;
+        const PracticeText text = LayoutText(load.lines);
+        QStringList shown;
+        QString cells;
+        for (const SubTitle& heading : text.subTitles())
+            shown += heading.caption;
+        for (const TitleCell& cell : text.titles())
+            cells += cell.isRowEnd() ? QChar(u' ') : QChar(cell.ch);
+        EXPECT_EQ(shown, headings) << qPrintable(name);
+        EXPECT_EQ(cells, typed.join(u' ')) << qPrintable(name);
+    }
+
+    // The guide's worked example row by row, as its picture shows it; "|" is a row's Enter cell.
+    const PracticeText example = LayoutText(ReadTextFile(built.filePath(QStringLiteral("guide-example.txt"))).lines);
+    std::map<int, QString> rows;
+    for (const SubTitle& heading : example.subTitles())
+        rows[heading.top] = heading.caption;
+    for (const TitleCell& cell : example.titles())
+        rows[cell.top] += cell.isRowEnd() ? QChar(u'|') : QChar(cell.ch);
+    QStringList shown;
+    for (const auto& [top, row] : rows)
+        shown += row;
+    EXPECT_EQ(shown, QStringList({QStringLiteral("第一課　我的小狗"), QStringLiteral("My dog Pip runs in the park every day and digs holes|"),
+                                  QStringLiteral("beside the old oak tree.|"), QStringLiteral("He comes home with mud on his nose.|"),
+                                  QStringLiteral("Then he sleeps by the door.|"), QStringLiteral("第二課　數字"),
+                                  QStringLiteral("I have 2 cats, 3 fish and 10 toy cars.")}));
+    EXPECT_EQ(example.CharCount(), 180);
 }
