@@ -9,7 +9,7 @@ PACKAGES  := $(shell grep -v -E '^\s*(\#|$$)' debian-packages.txt)
 SUDO      := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 JOBS      ?= $(shell nproc)
 
-.PHONY: run test bench bench-startup sanitize fuzz fuzz-short fuzz-build package screenshots build deps clean
+.PHONY: run test bench bench-startup sanitize fuzz fuzz-short fuzz-build package screenshots guide-preview build deps clean
 
 run: build
 	./$(BUILD)/kelmora
@@ -81,6 +81,11 @@ screenshots: deps
 	rm -f $(BUILD)/docs/guide/pictures.stamp
 	@start=$$(date +%s); cmake --build $(BUILD) --target guide_pictures && \
 	  echo "screenshots: $$(ls $(BUILD)/docs/guide/pictures | wc -l) pictures in $$(( $$(date +%s) - start )) s"
+
+# The guide as a browser shows it, one tall picture: $(BUILD)/docs/guide-preview.png.
+guide-preview: build
+	chromium --headless --no-sandbox --disable-gpu --hide-scrollbars --window-size=1000,16000 \
+	  --screenshot=$(CURDIR)/$(BUILD)/docs/guide-preview.png file://$(CURDIR)/$(BUILD)/docs/guide/index.html
 
 build: deps
 	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo

@@ -5,17 +5,13 @@
 # Usage: TakePictures.sh KELMORA EXAMPLES_DIR OUT_DIR
 set -uo pipefail
 kelmora=$1 examples=$2 out=$3
-# A name that sorts first in its folder: the file chooser's folder tree shows the few folders
-# above the one it opens in, and these are then the system's own.
-work=$(mktemp -d "${TMPDIR:-/tmp}/0kelmora.XXXXXX")
-folder="$work/home/老師/英打練習"
-mkdir -p "$folder" && cp "$examples"/*.txt "$folder"/
+work=$(mktemp -d)
 cleanup() { kill "${app:-}" "${wm:-}" "${xserver:-}" 2>/dev/null; rm -rf "$work"; }
 trap cleanup EXIT
 # What the screen showed when a step failed is left beside the pictures.
 fail() {
     echo "TakePictures: $*" >&2; cat "$work/log" >&2 2>/dev/null
-    kill -0 "${app:-0}" 2>/dev/null || { wait "${app:-0}" 2>/dev/null; echo "the program had ended with status $?" >&2; }
+    if [ -n "${app:-}" ] && ! kill -0 "$app" 2>/dev/null; then wait "$app"; echo "the program had ended, status $?" >&2; fi
     import -silent -window root "$out/../TakePictures-failed.png" 2>/dev/null; exit 1
 }
 waitfor() { for _ in $(seq 200); do "$@" && return 0; sleep 0.05; done; return 1; }
@@ -31,7 +27,13 @@ wm=$!
 wm_ready() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id"; }
 waitfor wm_ready || fail "the window manager does not start"
 
-(cd "$folder" && exec "$kelmora") >"$work/log" 2>&1 &
+# In a mount namespace of its own the program sees the examples in a teacher's folder, which its
+# file chooser opens, with the system's own folders around it.
+folder="/home/老師/英打練習"
+start_in_folder='mount -t tmpfs tmpfs /home && mkdir -p "$1" && cp "$2"/*.txt "$1" && cd "$1" && exec "$3"'
+launch=(unshare --user --map-root-user --mount sh -c "$start_in_folder" sh "$folder" "$examples" "$kelmora")
+"${launch[@]::4}" true 2>/dev/null || launch=(sh -c 'cd "$1" && exec "$2"' sh "$examples" "$kelmora")
+"${launch[@]}" >"$work/log" 2>&1 &
 app=$!
 main=$(timeout 30 xdotool search --sync --onlyvisible --name '^Kmora英打練習$' | head -1) || fail "no main window"
 xdotool windowactivate "$main" 2>/dev/null
@@ -85,9 +87,11 @@ cursor_x=$((AX + 16 + 4 + 17 * 8 + 2)) cursor_y=$((AY + 108 + 24 + 2))
 waitfor colour_is $cursor_x $cursor_y 255,128,0 || fail "no cursor cell"
 sleep 3.3
 waitfor colour_is $cursor_x $cursor_y 255,128,0 || fail "the cursor does not blink back"
-shot window-raw "$FX" "$FY" "$FW" "$FH"
-shot top-bar "$AX" "$AY" 1016 104
-shot typing $((AX + 16)) $((AY + 108)) 400 110
+grab 0 0 1280 1024 "$work/screen.png"   # one moment for the three, the cursor orange in each
+cut() { convert "$work/screen.png" -crop "$4x$5+$2+$3" +repage -strip "$out/$1.png" || fail "picture $1"; }
+cut window-raw "$FX" "$FY" "$FW" "$FH"
+cut top-bar "$AX" "$AY" 1016 104
+cut typing $((AX + 16)) $((AY + 108)) 400 110
 opens xdotool key Escape || fail "no summary after Esc"
 closes "$(other_window)" xdotool key Return || fail "the summary stays"
 
@@ -145,7 +149,7 @@ click $((704 + 58)) $((64 + 20))   # 隱藏鍵盤
 sleep 0.3
 click $((912 + 34)) $((64 + 20))   # 開 始
 # Its display rows: the lines without Chinese, words while they fit in 56 cells and the row end.
-mapfile -t rows < <(tr -d '\r' <"$folder/guide-example.txt" | LC_ALL=C awk '!/[\200-\377]/ && NF {
+mapfile -t rows < <(tr -d '\r' <"$examples/guide-example.txt" | LC_ALL=C awk '!/[\200-\377]/ && NF {
     row = ""; for (i = 1; i <= NF; i++) { if (row != "" && length(row) + length($i) + 1 > 56) { print row; row = "" }
         row = row (row == "" ? "" : " ") $i }
     print row }')
@@ -175,7 +179,7 @@ kill -0 "$app" || fail "the program ended"
 font=$(fc-match -f '%{file}' 'Liberation Sans:bold')
 marks=()
 n=0
-for at in 470,-10 303,14 620,14 880,28 1000,40 20,75 276,75 541,64 704,64 832,64 912,64 8,240 11,500 100,655; do
+for at in 470,-10 303,14 620,14 880,28 1000,40 20,75 276,75 541,64 704,64 832,64 912,64 8,240 50,655 118,650; do
     n=$((n + 1))
     x=$((${at%,*} + AX - FX)) y=$((${at#*,} + AY - FY))
     marks+=(-fill '#c8102e' -stroke white -strokewidth 2 -draw "circle $x,$y $((x + 11)),$y"
