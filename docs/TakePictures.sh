@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Takes every picture of the guide from the real program, under a private X server with a window
 # manager (the title bars a pupil sees), driven by real X key and pointer events as a pupil would.
-# The program starts in the examples' folder, where its file chooser opens.
+# The program starts in a folder holding the examples, where its file chooser opens.
 # Usage: TakePictures.sh KELMORA EXAMPLES_DIR OUT_DIR
 set -uo pipefail
 kelmora=$1 examples=$2 out=$3
@@ -32,6 +32,7 @@ waitfor wm_ready || fail "the window manager does not start"
 folder="/home/老師/英打練習"
 start_in_folder='mount -t tmpfs tmpfs /home && mkdir -p "$1" && cp "$2"/*.txt "$1" && cd "$1" && exec "$3"'
 launch=(unshare --user --map-root-user --mount sh -c "$start_in_folder" sh "$folder" "$examples" "$kelmora")
+# Where user namespaces are not allowed, it starts in the examples' own folder.
 "${launch[@]::4}" true 2>/dev/null || launch=(sh -c 'cd "$1" && exec "$2"' sh "$examples" "$kelmora")
 "${launch[@]}" >"$work/log" 2>&1 &
 app=$!
@@ -119,7 +120,7 @@ read -r l t w h < <(frame_of "$(other_window)")
 shot posture "$l" "$t" "$w" "$h"
 closes "$(other_window)" xdotool key Return || fail "the posture box stays"
 
-# The file chooser (Ctrl+O), which opens in the examples' folder: the last file chosen.
+# INDEX [NAME]: opens the file at INDEX of the file chooser's list (Ctrl+O), first pictured as NAME.
 choose() {
     opens xdotool key ctrl+o || fail "no file chooser"
     local chooser; chooser=$(other_window)
