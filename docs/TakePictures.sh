@@ -4,7 +4,7 @@
 # The program starts in a folder holding the examples, where its file chooser opens.
 # Usage: TakePictures.sh KELMORA EXAMPLES_DIR OUT_DIR
 set -uo pipefail
-kelmora=$1 examples=$2 out=$3
+kelmora=$(realpath "$1") examples=$(realpath "$2") out=$3
 work=$(mktemp -d)
 cleanup() { kill "${app:-}" "${wm:-}" "${xserver:-}" 2>/dev/null; rm -rf "$work"; }
 trap cleanup EXIT
@@ -61,12 +61,13 @@ shot() { grab "$2" "$3" "$4" "$5" "$work/shot.png" && convert "$work/shot.png" -
 # The colour at one point of the screen, as r,g,b.
 colour() { grab "$1" "$2" 1 1 txt:- | grep -o 'srgb([0-9,]*)' | tr -d 'srgb()'; }
 colour_is() { [ "$(colour "$1" "$2")" = "$3" ]; }
-shown() { xdotool search --onlyvisible --class kelmora 2>/dev/null | wc -l; }
-# The window that is shown besides the main one (a dialog or a message box).
-other_window() { xdotool search --onlyvisible --class kelmora 2>/dev/null | grep -vx "$main" | tail -1; }
 click() { xdotool mousemove "$((AX + $1))" "$((AY + $2))" click 1; }
-# A menu or dialog opened by one key: the first key after a focus change is now and then lost.
+# Menus are counted among the program's shown windows (its native child windows too); the first
+# key or click after a focus change is now and then lost, so the command is tried twice.
+shown() { xdotool search --onlyvisible --class kelmora 2>/dev/null | wc -l; }
 opens() { local before; before=$(shown); "$@"; waitfor test "$(shown)" -gt "$before" || { "$@"; waitfor test "$(shown)" -gt "$before"; }; }
+# A dialog or message box: the top-level window the window manager lists besides the main one.
+dialog() { xprop -root _NET_CLIENT_LIST | grep -o '0x[0-9a-f]*' | while read -r id; do printf '%d\n' "$id"; done | grep -vx "$main" | tail -1; }
 gone() { ! xwininfo -id "$1" 2>/dev/null | grep -q IsViewable; }
 # WINDOW CMD...: the command closes that window.
 closes() { local window=$1; shift; "$@"; waitfor gone "$window" || { "$@"; waitfor gone "$window"; }; }
@@ -93,8 +94,9 @@ cut() { convert "$work/screen.png" -crop "$4x$5+$2+$3" +repage -strip "$out/$1.p
 cut window-raw "$FX" "$FY" "$FW" "$FH"
 cut top-bar "$AX" "$AY" 1016 104
 cut typing $((AX + 16)) $((AY + 108)) 400 110
-opens xdotool key Escape || fail "no summary after Esc"
-closes "$(other_window)" xdotool key Return || fail "the summary stays"
+xdotool key Escape
+waitfor test -n "$(dialog)" || fail "no summary after Esc"
+closes "$(dialog)" xdotool key Return || fail "the summary stays"
 
 # The three keyboard arrangements: the right-hand part of the keyboard, where they differ.
 for arrangement in 1:backslash-up 2:backslash-down 0:small-enter; do
@@ -114,16 +116,17 @@ click 700 600   # a click on the keyboard stops the guide
 
 # The posture box.
 help_item 1
-waitfor test -n "$(other_window)" || fail "no posture box"
+waitfor test -n "$(dialog)" || fail "no posture box"
 sleep 0.3
-read -r l t w h < <(frame_of "$(other_window)")
+read -r l t w h < <(frame_of "$(dialog)")
 shot posture "$l" "$t" "$w" "$h"
-closes "$(other_window)" xdotool key Return || fail "the posture box stays"
+closes "$(dialog)" xdotool key Return || fail "the posture box stays"
 
 # INDEX [NAME]: opens the file at INDEX of the file chooser's list (Ctrl+O), first pictured as NAME.
 choose() {
-    opens xdotool key ctrl+o || fail "no file chooser"
-    local chooser; chooser=$(other_window)
+    xdotool key ctrl+o
+    waitfor test -n "$(dialog)" || { xdotool key ctrl+o; waitfor test -n "$(dialog)"; } || fail "no file chooser"
+    local chooser; chooser=$(dialog)
     read -r l t w h < <(frame_of "$chooser")
     eval "$(xwininfo -id "$chooser" | awk '/Absolute upper-left X/ {print "cx=" $4} /Absolute upper-left Y/ {print "cy=" $4}')"
     xdotool mousemove $((cx + 250)) $((cy + 48)) click 1   # the first file
@@ -168,11 +171,12 @@ for ((i = 1; i < ${#rows[@]}; i++)); do
     xdotool type --delay 20 "${rows[i]}"
 done
 sleep 1.1   # a speed needs at least a second on the clock
-opens xdotool type "${last: -1}" || fail "no summary at the end"
+xdotool type "${last: -1}"
+waitfor test -n "$(dialog)" || fail "no summary at the end"
 sleep 0.3
-read -r l t w h < <(frame_of "$(other_window)")
+read -r l t w h < <(frame_of "$(dialog)")
 shot summary "$l" "$t" "$w" "$h"
-closes "$(other_window)" xdotool key Return || fail "the summary stays"
+closes "$(dialog)" xdotool key Return || fail "the summary stays"
 kill -0 "$app" || fail "the program ended"
 
 # The window with numbered marks, which the guide's first section explains one by one; each is
