@@ -87,7 +87,7 @@ xdotool key Return
 xdotool type --delay 120 "aa;q; sslk"
 cursor_x=$((AX + 16 + 4 + 17 * 8 + 2)) cursor_y=$((AY + 108 + 24 + 2))
 waitfor colour_is $cursor_x $cursor_y 255,128,0 || fail "no cursor cell"
-sleep 3.3
+sleep 4.3
 waitfor colour_is $cursor_x $cursor_y 255,128,0 || fail "the cursor does not blink back"
 grab 0 0 1280 1024 "$work/screen.png"   # one moment for the three, the cursor orange in each
 cut() { convert "$work/screen.png" -crop "$4x$5+$2+$3" +repage -strip "$out/$1.png" || fail "picture $1"; }
