@@ -9,7 +9,7 @@ PACKAGES  := $(shell grep -v -E '^\s*(\#|$$)' debian-packages.txt)
 SUDO      := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 JOBS      ?= $(shell nproc)
 
-.PHONY: run test bench bench-startup sanitize fuzz fuzz-short fuzz-build package build deps clean
+.PHONY: run test bench bench-startup sanitize fuzz fuzz-short fuzz-build package screenshots guide-preview build deps clean
 
 run: build
 	./$(BUILD)/kelmora
@@ -65,11 +65,30 @@ define run-fuzzers
 endef
 
 # The Debian package (CPack), from a Release tree of its own: $(PKGDIR)/kelmora_<version>_<arch>.deb.
-# Only the program is built for it; the tests are `make test`'s business.
+# Only the program and its guide are built for it, the guide's pictures taken anew from the
+# program packaged; the tests are `make test`'s business.
 package: deps
-	cmake -S . -B $(PKGDIR) -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON
-	cmake --build $(PKGDIR) -j $(JOBS) --target kelmora
+	cmake -S . -B $(PKGDIR) -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON -DCMAKE_INSTALL_PREFIX=/usr
+	rm -f $(PKGDIR)/docs/guide/pictures.stamp
+	cmake --build $(PKGDIR) -j $(JOBS) --target kelmora guide
 	cd $(PKGDIR) && cpack
+
+# The guide's pictures, taken again from the program as it now is (a build tree takes them once;
+# the program runs under a private Xvfb, in $(BUILD)/docs/guide/pictures/).
+screenshots: deps
+	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake --build $(BUILD) -j $(JOBS) --target kelmora guide_examples
+	rm -f $(BUILD)/docs/guide/pictures.stamp
+	@start=$$(date +%s); cmake --build $(BUILD) --target guide_pictures && \
+	  echo "screenshots: $$(ls $(BUILD)/docs/guide/pictures | wc -l) pictures in $$(( $$(date +%s) - start )) s"
+
+# The guide as a browser shows it, one tall picture: $(BUILD)/docs/guide-preview.png. Chromium
+# is installed here when missing, not with the other packages: nothing else needs it.
+guide-preview: build
+	@dpkg-query -W -f='$${Status}\n' chromium 2>/dev/null | grep -q '^install ok installed' || \
+	  { $(SUDO) apt-get update -qq && DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y -qq --no-install-recommends chromium; }
+	chromium --headless --no-sandbox --disable-gpu --hide-scrollbars --window-size=1000,16000 \
+	  --screenshot=$(CURDIR)/$(BUILD)/docs/guide-preview.png file://$(CURDIR)/$(BUILD)/docs/guide/index.html
 
 build: deps
 	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo

@@ -1,7 +1,12 @@
 #include "content/LessonCatalogue.h"
 #include "content/PassageCatalogue.h"
+#include "content/TextFileReader.h"
 #include "content/WarmUpSets.h"
 #include "exercise/LenMbcs.h"
+#include "exercise/PracticeText.h"
+#include "exercise/TrimSpaces.h"
+#include <QDir>
+#include <QMap>
 #include <gtest/gtest.h>
 #include <algorithm>
 
@@ -31,4 +36,50 @@ TEST(BuiltInContent, DrillsAndPassagesAreTypeableAndWarmUpsHoldChineseOnlyInHead
             EXPECT_TRUE(LenMbcs(line) != line.size() || (Typeable(line) && !line.trimmed().isEmpty())) << qPrintable(line);
         EXPECT_EQ(WarmUpCaptionSuffix(set).startsWith(u'_'), set < WarmUpSetCount) << set;
     }
+}
+
+// The example files installed with the guide, as a teacher would open them: each reads as its
+// UTF-8 source (the build writes the *-big5.txt ones in Big5) and lays out whole.
+TEST(ExampleFiles, ReadAsWrittenAndLaidOutAsTheGuideShows)
+{
+    const QDir sources(QStringLiteral(KELMORA_EXAMPLE_SOURCES_DIR)), built(QStringLiteral(KELMORA_EXAMPLES_DIR));
+    const QStringList names = sources.entryList({QStringLiteral("*.txt")}, QDir::Files);
+    EXPECT_TRUE(names.contains(QStringLiteral("kmora.txt")) && !names.filter(QStringLiteral("-big5.txt")).isEmpty());
+    const auto IsHeading = [](const QString& line) { return LenMbcs(line) != line.size(); };
+    // Headings and display rows from the top down, as the file is laid out; "|" is a row's Enter.
+    const auto Rows = [&built](const QString& name) {
+        const PracticeText text = LayoutText(ReadTextFile(built.filePath(name)).lines);
+        QMap<int, QString> rows;
+        for (const SubTitle& heading : text.subTitles())
+            rows[heading.top] = heading.caption;
+        for (const TitleCell& cell : text.titles())
+            rows[cell.top] += cell.isRowEnd() ? QChar(u'|') : QChar(cell.ch);
+        return rows.values();
+    };
+    for (const QString& name : names) {
+        QFile source(sources.filePath(name)), file(built.filePath(name));
+        ASSERT_TRUE(source.open(QIODevice::ReadOnly) && file.open(QIODevice::ReadOnly)) << qPrintable(name);
+        const QByteArray bytes = file.readAll();
+        EXPECT_EQ(QString::fromUtf8(bytes).toUtf8() != bytes, name.endsWith(QStringLiteral("-big5.txt"))) << qPrintable(name);
+
+        QStringList lines;
+        for (const QString& line : QString::fromUtf8(source.readAll()).split(u'\n'))
+            if (const QString trimmed = TrimSpaces(line).toString(); !trimmed.isEmpty())
+                lines += trimmed;
+        EXPECT_EQ(ReadTextFile(built.filePath(name)).lines, lines) << qPrintable(name);
+
+        // A line holding Chinese is a heading, shown whole; every letter of the others is typed in
+        // order, an Enter standing where a row breaks at a space and after each line but the last.
+        QString expected, shown;
+        for (const QString& line : lines)
+            expected += IsHeading(line) ? QLatin1Char('[') + line + QLatin1Char(']') : line + QLatin1Char('|');
+        for (const QString& row : Rows(name))
+            shown += IsHeading(row) ? QLatin1Char('[') + row + QLatin1Char(']') : row;
+        EXPECT_EQ(shown.append(u'|').replace(u' ', u'|'), expected.replace(u' ', u'|')) << qPrintable(name);
+    }
+    EXPECT_EQ(Rows(QStringLiteral("guide-example.txt")),
+              QStringList({QStringLiteral("第一課　我的小狗"), QStringLiteral("My dog Pip runs in the park every day and digs holes|"),
+                           QStringLiteral("beside the old oak tree.|"), QStringLiteral("He comes home with mud on his nose.|"),
+                           QStringLiteral("Then he sleeps by the door.|"), QStringLiteral("第二課　數字"),
+                           QStringLiteral("I have 2 cats, 3 fish and 10 toy cars.")}));
 }
