@@ -4,7 +4,7 @@
 #include "content/WarmUpSets.h"
 #include "exercise/LenMbcs.h"
 #include "exercise/PracticeText.h"
-#include "exercise/TrimSpaces.h"
+#include "platform/TrimSpaces.h"
 #include <QDir>
 #include <QMap>
 #include <gtest/gtest.h>
