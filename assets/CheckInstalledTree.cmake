@@ -27,9 +27,6 @@ execute_process(COMMAND "${DESKTOP_FILE_VALIDATE}" "${entry}"
 if(NOT result EQUAL 0 OR out MATCHES "(error|warning|hint):")
   message(FATAL_ERROR "desktop-file-validate on the installed entry:\n${out}")
 endif()
-execute_process(COMMAND "${APPSTREAMCLI}" validate-tree --no-net --strict "${TREE}"
-  OUTPUT_VARIABLE out ERROR_VARIABLE out RESULT_VARIABLE result)
-if(NOT result EQUAL 0)
-  message(FATAL_ERROR "appstreamcli validate-tree:\n${out}")
-endif()
+include(${CMAKE_CURRENT_LIST_DIR}/AppStreamCheck.cmake)
+appstream_check(validate-tree "${TREE}")
 file(REMOVE_RECURSE "${TREE}")
