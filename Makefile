@@ -9,7 +9,7 @@ PACKAGES  := $(shell grep -v -E '^\s*(\#|$$)' debian-packages.txt)
 SUDO      := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 JOBS      ?= $(shell nproc)
 
-.PHONY: run test bench bench-startup sanitize fuzz fuzz-short fuzz-build package build deps clean
+.PHONY: run test bench bench-startup sanitize fuzz fuzz-short fuzz-build package test-debian13 build deps clean
 
 run: build
 	./$(BUILD)/kelmora
@@ -70,6 +70,14 @@ package: deps
 	cmake -S . -B $(PKGDIR) -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON
 	cmake --build $(PKGDIR) -j $(JOBS) --target kelmora
 	cd $(PKGDIR) && cpack
+
+# The same on Debian 13, as root (.ci/debian13.sh): `make test` and `make package` in a Debian 13
+# tree made by mmdebstrap, the package installed there and its program started under Xvfb. The
+# tree is kept in $(DEBIAN13_CACHE) and made again when debian-packages.txt changes.
+DEBIAN13_CACHE ?= /var/cache/kelmora-debian13
+test-debian13: deps
+	$(SUDO) env KELMORA_DEBIAN13_CACHE=$(DEBIAN13_CACHE) JOBS=$(JOBS) \
+	  $(if $(DEBIAN13_MIRROR),DEBIAN13_MIRROR=$(DEBIAN13_MIRROR)) .ci/debian13.sh
 
 build: deps
 	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
