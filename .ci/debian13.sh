@@ -32,12 +32,17 @@ quietly() {
     die "$name failed (log: $log)"
 }
 
+# Waited for in the background, so that a signal reaches the trap at once rather than when the
+# step ends; the trap then ends whatever still runs in the tree.
 in_tree() {
-    chroot "$tree" env -i PATH=/usr/sbin:/usr/bin:/sbin:/bin HOME=/root LANG=C.UTF-8 "$@"
+    chroot "$tree" env -i PATH=/usr/sbin:/usr/bin:/sbin:/bin HOME=/root LANG=C.UTF-8 "$@" <&0 &
+    wait $!
 }
 
 # Mount points under the tree, deepest first.
 tree_mounts() { awk -v t="$tree" '$5 == t || index($5, t "/") == 1 { print $5 }' /proc/self/mountinfo | sort -r; }
+
+alive() { local p; for p; do kill -0 "$p" 2>/dev/null && return 0; done; return 1; }
 
 # Processes still running in the tree (Xvfb or the program after a failure) would keep its
 # mounts busy: they go first.
@@ -47,8 +52,9 @@ release_tree() {
         [ "$(readlink "$p/root" 2>/dev/null)" = "$tree" ] && pids+=("${p#/proc/}")
     done
     if [ ${#pids[@]} -gt 0 ]; then
-        kill -9 "${pids[@]}" 2>/dev/null || true
-        for _ in $(seq 50); do kill -0 "${pids[@]}" 2>/dev/null || break; sleep 0.1; done
+        kill "${pids[@]}" 2>/dev/null || true
+        for _ in $(seq 50); do alive "${pids[@]}" || break; sleep 0.1; done
+        if alive "${pids[@]}"; then kill -9 "${pids[@]}" 2>/dev/null || true; sleep 0.2; fi
     fi
     for p in $(tree_mounts); do umount "$p" 2>/dev/null || umount -l "$p"; done
 }
