@@ -97,7 +97,8 @@ say "make package"
 in_tree make -C /root/kelmora package JOBS="$jobs"
 
 deb=$(cd "$tree/root/kelmora/build-package" && ls kelmora_*.deb)
-say "installing $deb"
+cp "$tree/root/kelmora/build-package/$deb" "$cache/"
+say "installing $deb (kept in $cache), Depends: $(dpkg-deb -f "$cache/$deb" Depends)"
 quietly apt-install in_tree env DEBIAN_FRONTEND=noninteractive \
     apt-get install -y --no-install-recommends "/root/kelmora/build-package/$deb"
 say "starting the installed program"
