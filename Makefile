@@ -9,7 +9,7 @@ PACKAGES  := $(shell grep -v -E '^\s*(\#|$$)' debian-packages.txt)
 SUDO      := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 JOBS      ?= $(shell nproc)
 
-.PHONY: run test bench bench-startup sanitize fuzz fuzz-short fuzz-build package screenshots guide-preview build deps clean
+.PHONY: run test bench bench-startup sanitize fuzz fuzz-short fuzz-build package screenshots guide-preview test-debian13 build deps clean
 
 run: build
 	./$(BUILD)/kelmora
@@ -89,6 +89,14 @@ guide-preview: build
 	  { $(SUDO) apt-get update -qq && DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y -qq --no-install-recommends chromium; }
 	chromium --headless --no-sandbox --disable-gpu --hide-scrollbars --window-size=1000,16000 \
 	  --screenshot=$(CURDIR)/$(BUILD)/docs/guide-preview.png file://$(CURDIR)/$(BUILD)/docs/guide/index.html
+
+# The same on Debian 13, as root (.ci/debian13.sh): `make test` and `make package` in a Debian 13
+# tree made by mmdebstrap, the package installed there and its program started under Xvfb. The
+# tree is kept in $(DEBIAN13_CACHE) and made again when debian-packages.txt changes.
+DEBIAN13_CACHE ?= /var/cache/kelmora-debian13
+test-debian13: deps
+	$(SUDO) env KELMORA_DEBIAN13_CACHE=$(DEBIAN13_CACHE) JOBS=$(JOBS) \
+	  $(if $(DEBIAN13_MIRROR),DEBIAN13_MIRROR=$(DEBIAN13_MIRROR)) .ci/debian13.sh
 
 build: deps
 	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo

@@ -68,9 +68,6 @@ if(NOT opened STREQUAL "${doc}/guide/index.html")
   message(FATAL_ERROR "The entry's action (${action}) does not open the installed guide")
 endif()
 
-execute_process(COMMAND "${APPSTREAMCLI}" validate-tree --no-net --strict "${TREE}"
-  OUTPUT_VARIABLE out ERROR_VARIABLE out RESULT_VARIABLE result)
-if(NOT result EQUAL 0)
-  message(FATAL_ERROR "appstreamcli validate-tree:\n${out}")
-endif()
+include(${CMAKE_CURRENT_LIST_DIR}/AppStreamCheck.cmake)
+appstream_check(validate-tree "${TREE}")
 file(REMOVE_RECURSE "${TREE}")

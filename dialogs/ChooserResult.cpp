@@ -15,3 +15,15 @@ void ChooserResult::cancel()
 {
     TextFilePath = SavedPath;
 }
+
+QString DriveOfFolder(const QStringList& drives, const QString& folder)
+{
+    QString found;
+    for (const QString& drive : drives) {
+        const bool holds = folder == drive
+            || (folder.startsWith(drive) && (drive.endsWith(u'/') || folder.at(drive.size()) == u'/'));
+        if (holds && drive.size() > found.size())
+            found = drive;
+    }
+    return found;
+}

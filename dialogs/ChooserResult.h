@@ -1,5 +1,6 @@
 #pragma once
 #include <QString>
+#include <QStringList>
 
 // What the file chooser hands back: the path of the practice-text file to load. Every way of
 // closing the chooser is decided here; OK, Esc and the close box keep whatever was chosen last.
@@ -18,3 +19,8 @@ private:
     QString SavedPath;
     QString TextFilePath;
 };
+
+// The drive list's entry for a folder: the deepest of the listed mount points that holds it.
+// Asking the system for the folder's own mount point instead can name one the list leaves out
+// (one not ready, or in a chroot a folder of the host), and the list would then show no drive.
+QString DriveOfFolder(const QStringList& drives, const QString& folder);

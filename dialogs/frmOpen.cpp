@@ -231,7 +231,12 @@ void frmOpen::showFiles(const QString& folder)
 
 void frmOpen::showDriveOf(const QString& folder)
 {
-    const int drive = Drive1->findData(QStorageInfo(folder).rootPath());
+    QStringList drives;
+    for (int i = 0; i < Drive1->count(); ++i)
+        drives << Drive1->itemData(i).toString();
+    // Mount points are real paths; a folder reached through a link lies where the link points.
+    const QString real = QFileInfo(folder).canonicalFilePath();
+    const int drive = Drive1->findData(DriveOfFolder(drives, real.isEmpty() ? folder : real));
     if (drive >= 0)
         Drive1->setCurrentIndex(drive);
 }

@@ -19,8 +19,9 @@ protected:
     Form1Test()
     {
         form.show();
-        QApplication::setActiveWindow(&form);
+        form.activateWindow();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(&form));
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&form));
     }
     // Controls and menu items by their design names; a name that does not exist fails the test.
     template <typename T = QWidget>
