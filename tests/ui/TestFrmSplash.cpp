@@ -70,10 +70,10 @@ TEST(FrmSplash, StandsAQuarterOfTheMainWindowInAndClosesOnAnyKeyOrClickButOne)
         EXPECT_FALSE(posture->isVisible()) << clicked;
     }
     // Keys that type nothing and a right click are not meant for the box: both stay.
-    for (const std::unique_ptr<QDialog>& box : {std::unique_ptr<QDialog>(open()), std::unique_ptr<QDialog>(openPosture())}) {
+    for (const std::unique_ptr<QDialog>& shown : {std::unique_ptr<QDialog>(open()), std::unique_ptr<QDialog>(openPosture())}) {
         for (const Qt::Key key : {Qt::Key_Shift, Qt::Key_Down, Qt::Key_Right, Qt::Key_CapsLock, Qt::Key_F1})
-            QTest::keyClick(box->windowHandle(), key);
-        QTest::mouseClick(child(*box, "Frame1"), Qt::RightButton);
-        EXPECT_TRUE(box->isVisible()) << box->metaObject()->className();
+            QTest::keyClick(shown->windowHandle(), key);
+        QTest::mouseClick(child(*shown, "Frame1"), Qt::RightButton);
+        EXPECT_TRUE(shown->isVisible()) << shown->metaObject()->className();
     }
 }
