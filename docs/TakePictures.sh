@@ -14,6 +14,8 @@ fail() {
     if [ -n "${app:-}" ] && ! kill -0 "$app" 2>/dev/null; then wait "$app"; echo "the program had ended, status $?" >&2; fi
     import -silent -window root "$out/../TakePictures-failed.png" 2>/dev/null; exit 1
 }
+# COMMAND ARGS... until it holds; a condition that reads the screen goes in a function, so that
+# it is read afresh on each try rather than once before the first.
 waitfor() { for _ in $(seq 200); do "$@" && return 0; sleep 0.05; done; return 1; }
 mkdir -p "$out"
 
@@ -38,7 +40,8 @@ launch=(unshare --user --map-root-user --mount sh -c "$start_in_folder" sh "$fol
 app=$!
 main=$(timeout 30 xdotool search --sync --onlyvisible --name '^Kmora英打練習$' | head -1) || fail "no main window"
 xdotool windowactivate "$main" 2>/dev/null
-waitfor test "$(xdotool getwindowfocus)" = "$main" || fail "the main window does not take the focus"
+focused() { test "$(xdotool getwindowfocus)" = "$main"; }
+waitfor focused || fail "the main window does not take the focus"
 
 # A window's place on the screen, its frame included: L T W H.
 frame_of() {
@@ -65,9 +68,11 @@ click() { xdotool mousemove "$((AX + $1))" "$((AY + $2))" click 1; }
 # Menus are counted among the program's shown windows (its native child windows too); the first
 # key or click after a focus change is now and then lost, so the command is tried twice.
 shown() { xdotool search --onlyvisible --class kelmora 2>/dev/null | wc -l; }
-opens() { local before; before=$(shown); "$@"; waitfor test "$(shown)" -gt "$before" || { "$@"; waitfor test "$(shown)" -gt "$before"; }; }
+more_shown() { test "$(shown)" -gt "$1"; }
+opens() { local before; before=$(shown); "$@"; waitfor more_shown "$before" || { "$@"; waitfor more_shown "$before"; }; }
 # A dialog or message box: the top-level window the window manager lists besides the main one.
 dialog() { xprop -root _NET_CLIENT_LIST | grep -o '0x[0-9a-f]*' | while read -r id; do printf '%d\n' "$id"; done | grep -vx "$main" | tail -1; }
+has_dialog() { test -n "$(dialog)"; }
 gone() { ! xwininfo -id "$1" 2>/dev/null | grep -q IsViewable; }
 # WINDOW CMD...: the command closes that window.
 closes() { local window=$1; shift; "$@"; waitfor gone "$window" || { "$@"; waitfor gone "$window"; }; }
@@ -95,7 +100,7 @@ cut window-raw "$FX" "$FY" "$FW" "$FH"
 cut top-bar "$AX" "$AY" 1016 104
 cut typing $((AX + 16)) $((AY + 108)) 400 110
 xdotool key Escape
-waitfor test -n "$(dialog)" || fail "no summary after Esc"
+waitfor has_dialog || fail "no summary after Esc"
 closes "$(dialog)" xdotool key Return || fail "the summary stays"
 
 # The three keyboard arrangements: the right-hand part of the keyboard, where they differ.
@@ -116,7 +121,7 @@ click 700 600   # a click on the keyboard stops the guide
 
 # The posture box.
 help_item 1
-waitfor test -n "$(dialog)" || fail "no posture box"
+waitfor has_dialog || fail "no posture box"
 sleep 0.3
 read -r l t w h < <(frame_of "$(dialog)")
 shot posture "$l" "$t" "$w" "$h"
@@ -125,7 +130,7 @@ closes "$(dialog)" xdotool key Return || fail "the posture box stays"
 # INDEX [NAME]: opens the file at INDEX of the file chooser's list (Ctrl+O), first pictured as NAME.
 choose() {
     xdotool key ctrl+o
-    waitfor test -n "$(dialog)" || { xdotool key ctrl+o; waitfor test -n "$(dialog)"; } || fail "no file chooser"
+    waitfor has_dialog || { xdotool key ctrl+o; waitfor has_dialog; } || fail "no file chooser"
     local chooser; chooser=$(dialog)
     read -r l t w h < <(frame_of "$chooser")
     eval "$(xwininfo -id "$chooser" | awk '/Absolute upper-left X/ {print "cx=" $4} /Absolute upper-left Y/ {print "cy=" $4}')"
@@ -172,7 +177,7 @@ for ((i = 1; i < ${#rows[@]}; i++)); do
 done
 sleep 1.1   # a speed needs at least a second on the clock
 xdotool type "${last: -1}"
-waitfor test -n "$(dialog)" || fail "no summary at the end"
+waitfor has_dialog || fail "no summary at the end"
 sleep 0.3
 read -r l t w h < <(frame_of "$(dialog)")
 shot summary "$l" "$t" "$w" "$h"

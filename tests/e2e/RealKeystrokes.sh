@@ -8,6 +8,8 @@ cleanup() { kill "${app:-}" "${xserver:-}" 2>/dev/null; rm -rf "$work"; }
 trap cleanup EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
 # Retries a check for up to 10 s: a sanitized build answers slowly.
+# COMMAND ARGS... until it holds; a condition that reads the screen goes in a function, so that
+# it is read afresh on each try rather than once before the first.
 waitfor() { for _ in $(seq 200); do "$@" && return 0; sleep 0.05; done; return 1; }
 
 Xvfb -displayfd 5 -screen 0 1280x1024x24 -nolisten tcp 5>"$work/display" 2>/dev/null &
@@ -21,17 +23,20 @@ app=$!
 # The window is named before it is mapped, and an unmapped window cannot take the focus.
 window=$(timeout 30 xdotool search --sync --onlyvisible --name '^Kmora英打練習$' | head -1) || fail "no main window"
 xdotool windowfocus "$window" 2>/dev/null
-waitfor test "$(xdotool getwindowfocus)" = "$window" || fail "the main window does not take the focus"
+focused() { test "$(xdotool getwindowfocus)" = "$window"; }
+waitfor focused || fail "the main window does not take the focus"
 
 shown() { xdotool search --onlyvisible --class kelmora 2>/dev/null | wc -l; }
 windows=$(shown)
 # On a loaded machine the very first key after the focus arrives is now and then lost
 # (1 run in 10 under a parallel build): a second try tells that from a menu that never opens.
-opened() { xdotool key alt+b; waitfor test "$(shown)" -gt "$windows"; }
+more_shown() { test "$(shown)" -gt "$windows"; }
+opened() { xdotool key alt+b; waitfor more_shown; }
 opened || opened || fail "the lesson menu does not open"
 xdotool key Return
 title="Kelmora英打練習_01_a_s_l_;_（中列鍵）"
-waitfor test "$(xdotool getwindowname "$window")" = "$title" ||
+caption_is() { test "$(xdotool getwindowname "$window")" = "$title"; }
+waitfor caption_is ||
     fail "caption after choosing lesson 1: $(xdotool getwindowname "$window")"
 
 xdotool key Return   # Start has the focus after a text is laid out
@@ -64,6 +69,7 @@ done <"$work/rows"
 summary=$(timeout 30 xdotool search --sync --name '^Kelmora英打練習$' | head -1) || fail "no summary box"
 [ "$(xdotool getwindowname "$window")" = "$title" ] || fail "caption changed during the exercise"
 xdotool key --window "$summary" Return
-waitfor test -z "$(xdotool search --name '^Kelmora英打練習$')" || fail "the summary box stays"
+no_summary() { test -z "$(xdotool search --name '^Kelmora英打練習$')"; }
+waitfor no_summary || fail "the summary box stays"
 kill -0 "$app" || fail "the program ended"
 echo "lesson 1 typed through $(wc -l <"$work/rows") rows"
