@@ -4,6 +4,7 @@
 #include "keyboard/PanelMarks.h"
 #include "platform/BgrColor.h"
 #include <QMouseEvent>
+#include <QPaintEngine>
 #include <QPaintEvent>
 #include <QPainter>
 
@@ -42,6 +43,26 @@ void DrawStroke(QPainter& painter, const QLineF& line, unsigned colour, int widt
 {
     painter.setPen(QPen(BgrColor(colour), width, Qt::SolidLine, Qt::FlatCap));
     painter.drawLine(line);
+}
+
+// The box a cap's changes repaint: its place at rest and pushed in.
+QRect CapTileRect(const CapState& cap)
+{
+    const QRectF rest = cap.pushed ? cap.box.translated(-1, -1) : cap.box;
+    return rest.toAlignedRect().adjusted(0, 0, 1, 1);
+}
+
+// A repaint this small is a few caps changing (the space bar and both Shift keys among them):
+// worth their tiles. Larger ones (start-up, the arrangement, the hands) are painted as they
+// are, so that no tile is made for nothing.
+constexpr int TileRepaintArea = PanelWidth * PanelHeight / 4;
+
+int AreaOf(const QRegion& region)
+{
+    int area = 0;
+    for (const QRect& r : region)
+        area += r.width() * r.height();
+    return area;
 }
 } // namespace
 
@@ -105,9 +126,21 @@ void KeyboardPanel::paintHands(QPainter& painter, const Exposed& exposed)
 
 void KeyboardPanel::paintEvent(QPaintEvent* event)
 {
-    const Exposed exposed{event->region()};
     QPainter painter(this);
-    painter.fillRect(event->rect(), BgrColor(PanelColour::Back));
+    QRegion rest = event->region();
+    if (AreaOf(rest) <= TileRepaintArea)
+        rest -= paintCapTiles(painter, rest);
+    if (rest.isEmpty())
+        return;
+    if (rest != event->region())
+        painter.setClipRegion(rest);
+    paintPanel(painter, rest);
+}
+
+void KeyboardPanel::paintPanel(QPainter& painter, const QRegion& region)
+{
+    const Exposed exposed{region};
+    painter.fillRect(region.boundingRect(), BgrColor(PanelColour::Back));
     painter.setRenderHint(QPainter::Antialiasing);
     paintKeys(painter, exposed);
     paintMarks(painter, exposed);
@@ -115,6 +148,60 @@ void KeyboardPanel::paintEvent(QPaintEvent* event)
     paintHands(painter, exposed);
     if (calloutsVisible_)
         paintCallouts(painter);
+}
+
+// Copies the tiles of the caps the exposed area meets, where it can; returns the area done.
+QRegion KeyboardPanel::paintCapTiles(QPainter& painter, const QRegion& exposed)
+{
+    // Tiles hold device pixels: they are copied one to one onto raster images only.
+    const QPaintDevice* target = painter.paintEngine() ? painter.paintEngine()->paintDevice() : nullptr;
+    const qreal ratio = devicePixelRatioF();
+    if (!target || target->devType() != QInternal::Image || ratio != qRound(ratio))
+        return {};
+    const QImage::Format format = static_cast<const QImage*>(target)->format();
+    if (model_.arrangement() != tilesArrangement_) {
+        capTiles_.clear();
+        tilesArrangement_ = model_.arrangement();
+    }
+    const QRect bounds = exposed.boundingRect();
+    QRegion done;
+    for (const CapState& cap : model_.caps()) {
+        const QRect tile = CapTileRect(cap);
+        if (!bounds.intersects(tile) || !exposed.intersects(tile) || overlaysMeet(tile))
+            continue;
+        painter.drawImage(tile.topLeft(), capTile(cap, tile, format));
+        done += tile;
+    }
+    return done;
+}
+
+const QImage& KeyboardPanel::capTile(const CapState& cap, const QRect& tile, QImage::Format format)
+{
+    QImage& image = capTiles_[cap.code][std::size_t(cap.pushed) * 2 + std::size_t(cap.guide)];
+    const qreal ratio = devicePixelRatioF();
+    if (image.isNull() || image.format() != format || image.devicePixelRatio() != ratio) {
+        image = QImage(tile.size() * ratio, format);
+        image.setDevicePixelRatio(ratio);
+        QPainter painter(&image);
+        painter.translate(-tile.topLeft());
+        paintPanel(painter, QRegion(tile));
+    }
+    return image;
+}
+
+bool KeyboardPanel::overlaysMeet(const QRect& area) const
+{
+    if (handsY_ && handsArea(*handsY_).intersects(area))
+        return true;
+    if (!calloutsVisible_)
+        return false;
+    for (const auto& callout : PanelMarks::BaseKeyCallouts) {
+        const QRect line = StrokeBox(QLineF(callout.x1, callout.y1, callout.x2, callout.y2),
+                                     PanelMarks::CalloutLineWidth).toAlignedRect();
+        if (area.intersects(line | QRect(callout.left, callout.top, callout.width, callout.height)))
+            return true;
+    }
+    return false;
 }
 
 void KeyboardPanel::paintKeys(QPainter& painter, const Exposed& exposed) const
