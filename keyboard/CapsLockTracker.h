@@ -19,6 +19,7 @@ public:
     bool isOn() const override;
     void keyPressed(int qtKey, Qt::KeyboardModifiers modifiers, const QString& text,
                     quint32 nativeModifiers) override;
+    void keyHandled() override { keyLock_.reset(); }
     Source source() const { return source_; }
 
 private:
@@ -27,4 +28,7 @@ private:
     bool followed_ = false;
     // The state the X11 toggle takes with a Caps Lock press, until the indicator agrees.
     mutable std::optional<bool> expected_;
+    // The X11 toggle as the key being handled carries it: reading the indicator instead would
+    // make every key that asks wait for the X server.
+    std::optional<bool> keyLock_;
 };

@@ -13,4 +13,6 @@ public:
                             quint32 /*nativeModifiers*/)
     {
     }
+    // That key press has been handled: what it told no longer holds.
+    virtual void keyHandled() {}
 };

@@ -15,6 +15,7 @@ public:
     {
         tracker_.keyPressed(qtKey, modifiers, text, nativeModifiers);
     }
+    void keyHandled() override { tracker_.keyHandled(); }
     // False where the toggle is followed from the keys rather than read.
     bool readsSystem() const { return tracker_.source() != CapsLockTracker::Source::Follow; }
 
