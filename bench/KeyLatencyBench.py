@@ -29,6 +29,7 @@ import sys
 import tempfile
 import time
 
+sys.dont_write_bytecode = True   # no __pycache__ in the sources
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import StartUpBench as startup  # noqa: E402  (launching, TIPP10's home, Xvfb)
 
