@@ -163,11 +163,14 @@ QRegion KeyboardPanel::paintCapTiles(QPainter& painter, const QRegion& exposed)
         capTiles_.clear();
         tilesArrangement_ = model_.arrangement();
     }
-    const QRect bounds = exposed.boundingRect();
+    // A cap's tile reaches at most a pixel beyond its box.
+    const QRectF reach = QRectF(exposed.boundingRect()).adjusted(-1, -1, 1, 1);
     QRegion done;
     for (const CapState& cap : model_.caps()) {
+        if (!reach.intersects(cap.box))
+            continue;
         const QRect tile = CapTileRect(cap);
-        if (!bounds.intersects(tile) || !exposed.intersects(tile) || overlaysMeet(tile))
+        if (!exposed.intersects(tile) || overlaysMeet(tile))
             continue;
         painter.drawImage(tile.topLeft(), capTile(cap, tile, format));
         done += tile;
