@@ -17,6 +17,9 @@ constexpr qreal SwatchRadius = 3;
 constexpr qreal LegendReachX = 50;
 constexpr qreal LegendReachY = 30;
 constexpr qreal NameReach = 100;
+// Ink a bold glyph may leave beyond the box its text is laid out in.
+constexpr qreal InkMargin = 3;
+constexpr int LegendFlags = Qt::AlignTop | Qt::TextSingleLine;
 
 QFont LegendFontFor(const LegendFontSpec& face)
 {
@@ -228,14 +231,31 @@ void KeyboardPanel::paintKeys(QPainter& painter, const Exposed& exposed) const
     }
 
     painter.setPen(Qt::black);
-    for (const LegendState& legend : model_.legends()) {
-        const QRectF box = LegendBox(legend);
-        if (!legend.visible || !exposed.meets(box))
+    const auto& legends = model_.legends();
+    for (std::size_t i = 0; i < legends.size(); ++i) {
+        const LegendState& legend = legends[i];
+        if (!legend.visible || !exposed.meets(legendInk(i)))
             continue;
         painter.setFont(legendFonts_[std::size_t(legend.font)]);
-        painter.drawText(box, (legend.centred ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop | Qt::TextSingleLine,
+        painter.drawText(LegendBox(legend), (legend.centred ? Qt::AlignHCenter : Qt::AlignLeft) | LegendFlags,
                          QString::fromUtf16(legend.text));
     }
+}
+
+// Where a legend can leave ink: laid out once per place, so that a cap's repaint draws only the
+// legends it meets, not every one within reach.
+QRectF KeyboardPanel::legendInk(std::size_t i) const
+{
+    const LegendState& legend = model_.legends()[i];
+    auto& known = legendInks_[i];
+    if (!known || known->first != legend.at) {
+        const QFontMetricsF metrics(legendFonts_[std::size_t(legend.font)], this);
+        const QRectF laidOut = metrics.boundingRect(
+            LegendBox(legend), (legend.centred ? Qt::AlignHCenter : Qt::AlignLeft) | LegendFlags,
+            QString::fromUtf16(legend.text));
+        known.emplace(legend.at, laidOut.adjusted(-InkMargin, -InkMargin, InkMargin, InkMargin));
+    }
+    return known->second;
 }
 
 void KeyboardPanel::paintMarks(QPainter& painter, const Exposed& exposed) const

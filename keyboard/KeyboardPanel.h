@@ -51,6 +51,7 @@ private:
     const QImage& capTile(const CapState& cap, const QRect& tile, QImage::Format format);
     bool overlaysMeet(const QRect& area) const;
     void paintKeys(QPainter& painter, const Exposed& exposed) const;
+    QRectF legendInk(std::size_t i) const;
     void paintMarks(QPainter& painter, const Exposed& exposed) const;
     void paintFingerLegend(QPainter& painter, const Exposed& exposed) const;
     void paintCallouts(QPainter& painter) const;
@@ -70,5 +71,7 @@ private:
     // same: each is painted once, when first needed, and copied from then on. By cap code;
     // index pushed * 2 + outlined.
     std::map<int, std::array<QImage, 4>> capTiles_;
+    // Legend by legend: the place it was laid out for and where its ink can reach.
+    mutable std::array<std::optional<std::pair<QPointF, QRectF>>, LegendCount> legendInks_{};
     KeyboardLayout tilesArrangement_ = KeyboardLayout::SmallEnter;
 };
