@@ -234,10 +234,14 @@ void KeyboardPanel::paintKeys(QPainter& painter, const Exposed& exposed) const
     const auto& legends = model_.legends();
     for (std::size_t i = 0; i < legends.size(); ++i) {
         const LegendState& legend = legends[i];
-        if (!legend.visible || !exposed.meets(legendInk(i)))
+        const QRectF reach = LegendBox(legend);
+        if (!legend.visible || !exposed.meets(reach))
+            continue;
+        // Where all a legend can reach is exposed, as in a whole repaint, there is nothing to spare.
+        if (!exposed.covers(reach) && !exposed.meets(legendInk(i)))
             continue;
         painter.setFont(legendFonts_[std::size_t(legend.font)]);
-        painter.drawText(LegendBox(legend), (legend.centred ? Qt::AlignHCenter : Qt::AlignLeft) | LegendFlags,
+        painter.drawText(reach, (legend.centred ? Qt::AlignHCenter : Qt::AlignLeft) | LegendFlags,
                          QString::fromUtf16(legend.text));
     }
 }

@@ -16,6 +16,10 @@
 struct Exposed {
     QRegion region;
     bool meets(const QRectF& box) const { return region.intersects(box.toAlignedRect()); }
+    bool covers(const QRectF& box) const
+    {
+        return region.rectCount() == 1 && region.boundingRect().contains(box.toAlignedRect());
+    }
 };
 
 // `picKey`: paints the keyboard model's caps, shadows and legends, the marks, the finger
