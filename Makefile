@@ -9,7 +9,7 @@ PACKAGES  := $(shell grep -v -E '^\s*(\#|$$)' debian-packages.txt)
 SUDO      := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 JOBS      ?= $(shell nproc)
 
-.PHONY: run test bench bench-startup sanitize fuzz fuzz-short fuzz-build package screenshots guide-preview test-debian13 build deps clean
+.PHONY: run test bench bench-startup bench-latency sanitize fuzz fuzz-short fuzz-build package screenshots guide-preview test-debian13 build deps clean
 
 run: build
 	./$(BUILD)/kelmora
@@ -29,6 +29,16 @@ bench-startup: deps
 	cmake -S . -B $(BENCHDIR) -G Ninja -DCMAKE_BUILD_TYPE=Release -DKELMORA_BENCH=ON
 	cmake --build $(BENCHDIR) -j $(JOBS) --target kelmora floor_bare_window floor_chinese
 	python3 bench/StartUpBench.py --build $(BENCHDIR) --display :5 --rounds $(STARTUP_ROUNDS)
+
+# Key press to first painted pixels, Kelmora and TIPP10 taking turns under Xvfb on display :6
+# (bench/KeyLatencyBench.py). TIPP10, the peer it is measured against, is installed when missing.
+LATENCY_RUNS ?= 3
+LATENCY_DISPLAY ?= :6
+bench-latency: deps
+	@$(MAKE) --no-print-directory deps PACKAGES="tipp10 libqt6sql6-sqlite"
+	cmake -S . -B $(BENCHDIR) -G Ninja -DCMAKE_BUILD_TYPE=Release -DKELMORA_BENCH=ON
+	cmake --build $(BENCHDIR) -j $(JOBS) --target kelmora
+	python3 bench/KeyLatencyBench.py --build $(BENCHDIR) --display $(LATENCY_DISPLAY) --runs $(LATENCY_RUNS)
 
 # Every test again under AddressSanitizer and UndefinedBehaviorSanitizer (slower; CI runs it too).
 sanitize: deps

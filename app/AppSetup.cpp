@@ -4,7 +4,10 @@
 #include <QApplication>
 #include <QFont>
 #include <QFontDatabase>
+#include <QFontMetrics>
+#include <QImage>
 #include <QLibraryInfo>
+#include <QPainter>
 #include <QTranslator>
 #include <array>
 
@@ -49,4 +52,16 @@ void InstallTranslations(QApplication& app)
     auto* translator = new QTranslator(&app);
     if (translator->load(QStringLiteral("qtbase_zh_TW"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(translator);
+}
+
+void DrawGlyphsAhead(const QFont& font, const QString& characters)
+{
+    // Opaque, as the window is: glyphs are kept for the kind of surface they are drawn on.
+    const QFontMetrics metrics(font);
+    QImage scratch(2 * metrics.maxWidth() + 1, metrics.height(), QImage::Format_RGB32);
+    QPainter painter(&scratch);
+    painter.setFont(font);
+    for (const QChar ch : characters)
+        for (const qreal offset : {0.0, 0.25, 0.5, 0.75})
+            painter.drawText(QPointF(offset, metrics.ascent()), QString(ch));
 }

@@ -1,4 +1,5 @@
 #include "app/Form1.h"
+#include "app/AppSetup.h"
 #include "app/ControlFactory.h"
 #include "app/MainMenuBar.h"
 #include "app/WindowPlace.h"
@@ -36,12 +37,14 @@ Form1::Form1(const Services& services, QWidget* parent)
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Kmora英打練習"));
     // Decoded once the event loop runs, after the window is first shown: start-up does not wait
-    // for the pictures, and a title bar or task bar needs none larger than 64 px.
+    // for the pictures, and a title bar or task bar needs none larger than 64 px. The counters'
+    // digits are rendered then too, not while the first keys wait for them.
     QTimer::singleShot(0, this, [this] {
         QIcon icon;
         for (const int size : {16, 22, 24, 32, 48, 64})
             icon.addFile(QStringLiteral(":/icon/%1.png").arg(size), QSize(size, size));
         setWindowIcon(icon);
+        DrawGlyphsAhead(lblRight_->font(), QStringLiteral("0123456789"));
     });
     setFont(FontFor(MainWindowLayout::WindowFont, font()));
 

@@ -244,11 +244,11 @@ def measure_cpu(watch, kelmora, floor, base_env):
     print(f"  Kelmora's exercise was running: {ran}")
 
 
-def xvfb(display):
+def xvfb(display, size="1280x1024"):
     lock = f"/tmp/.X{display.lstrip(':')}-lock"
     if os.path.exists(lock):
         return None   # already running: use it as it is
-    server = subprocess.Popen(["Xvfb", display, "-noreset", "-screen", "0", "1280x1024x24"],
+    server = subprocess.Popen(["Xvfb", display, "-noreset", "-screen", "0", f"{size}x24"],
                               stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
     for _ in range(100):
         if os.path.exists(f"/tmp/.X11-unix/X{display.lstrip(':')}"):

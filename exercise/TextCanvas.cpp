@@ -3,9 +3,11 @@
 #include "platform/BgrColor.h"
 #include "platform/DesignTable.h"
 #include <QLabel>
+#include <QPaintEngine>
 #include <QPaintEvent>
 #include <QPainter>
 #include <algorithm>
+#include <optional>
 
 using namespace TextGeometry;
 
@@ -28,6 +30,20 @@ constexpr int DesignWidth = 957;
 constexpr int DesignHeight = 116;
 
 bool IsShown(char16_t ch) { return ch >= 0x20 && ch != 0x7F; }
+
+// A repaint this small is a key's few typing cells: copied. Larger ones (a new text, scrolling,
+// a cleared row) are painted as they are.
+constexpr int CopiedCellsArea = 4 * CellWidth * CellHeight;
+
+// The format to copy cell images in, or none where the canvas is not painted onto a raster
+// image one to one.
+std::optional<QImage::Format> CopyFormat(QPainter& painter, const QWidget& widget)
+{
+    const QPaintDevice* target = painter.paintEngine() ? painter.paintEngine()->paintDevice() : nullptr;
+    if (!target || target->devType() != QInternal::Image || widget.devicePixelRatioF() != 1)
+        return std::nullopt;
+    return static_cast<const QImage*>(target)->format();
+}
 } // namespace
 
 TextCanvas::TextCanvas(QWidget* parent)
@@ -97,6 +113,8 @@ void TextCanvas::paintEvent(QPaintEvent* event)
 {
     const QRect exposed = event->rect();
     QPainter painter(this);
+    const auto copyFormat = exposed.width() * exposed.height() <= CopiedCellsArea ? CopyFormat(painter, *this)
+                                                                                   : std::nullopt;
     painter.fillRect(exposed, BgrColor(ModelCellBack));
 
     painter.setFont(headingFont_);
@@ -126,10 +144,30 @@ void TextCanvas::paintEvent(QPaintEvent* event)
         const QRect below = model.translated(0, TypingCellOffset);
         if (!typing.visible || !below.intersects(exposed))
             continue;
-        painter.fillRect(below, BgrColor(typing.cursor ? CursorBack : TypingCellBack));
-        if (IsShown(typing.typed)) {
-            painter.setPen(BgrColor(TypingCellText));
-            painter.drawText(below, Qt::AlignCenter, QString(QChar(typing.typed)));
-        }
+        if (copyFormat)
+            painter.drawImage(below.topLeft(), typingCellImage(typing, *copyFormat));
+        else
+            paintTypingCell(painter, below, typing);
     }
+}
+
+void TextCanvas::paintTypingCell(QPainter& painter, const QRect& cell, const TypingCell& typing) const
+{
+    painter.fillRect(cell, BgrColor(typing.cursor ? CursorBack : TypingCellBack));
+    if (IsShown(typing.typed)) {
+        painter.setPen(BgrColor(TypingCellText));
+        painter.drawText(cell, Qt::AlignCenter, QString(QChar(typing.typed)));
+    }
+}
+
+const QImage& TextCanvas::typingCellImage(const TypingCell& typing, QImage::Format format)
+{
+    QImage& image = typingCellImages_[typing.typed * 2 + int(typing.cursor)];
+    if (image.isNull() || image.format() != format) {
+        image = QImage(CellWidth, CellHeight, format);
+        QPainter painter(&image);
+        painter.setFont(cellFont_);
+        paintTypingCell(painter, image.rect(), typing);
+    }
+    return image;
 }

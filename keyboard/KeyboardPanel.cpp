@@ -4,6 +4,7 @@
 #include "keyboard/PanelMarks.h"
 #include "platform/BgrColor.h"
 #include <QMouseEvent>
+#include <QPaintEngine>
 #include <QPaintEvent>
 #include <QPainter>
 
@@ -16,6 +17,9 @@ constexpr qreal SwatchRadius = 3;
 constexpr qreal LegendReachX = 50;
 constexpr qreal LegendReachY = 30;
 constexpr qreal NameReach = 100;
+// Ink a bold glyph may leave beyond the box its text is laid out in.
+constexpr qreal InkMargin = 3;
+constexpr int LegendFlags = Qt::AlignTop | Qt::TextSingleLine;
 
 QFont LegendFontFor(const LegendFontSpec& face)
 {
@@ -42,6 +46,26 @@ void DrawStroke(QPainter& painter, const QLineF& line, unsigned colour, int widt
 {
     painter.setPen(QPen(BgrColor(colour), width, Qt::SolidLine, Qt::FlatCap));
     painter.drawLine(line);
+}
+
+// The box a cap's changes repaint: its place at rest and pushed in.
+QRect CapTileRect(const CapState& cap)
+{
+    const QRectF rest = cap.pushed ? cap.box.translated(-1, -1) : cap.box;
+    return rest.toAlignedRect().adjusted(0, 0, 1, 1);
+}
+
+// A repaint this small is a few caps changing (the space bar and both Shift keys among them):
+// worth their tiles. Larger ones (start-up, the arrangement, the hands) are painted as they
+// are, so that no tile is made for nothing.
+constexpr int TileRepaintArea = PanelWidth * PanelHeight / 4;
+
+int AreaOf(const QRegion& region)
+{
+    int area = 0;
+    for (const QRect& r : region)
+        area += r.width() * r.height();
+    return area;
 }
 } // namespace
 
@@ -105,9 +129,21 @@ void KeyboardPanel::paintHands(QPainter& painter, const Exposed& exposed)
 
 void KeyboardPanel::paintEvent(QPaintEvent* event)
 {
-    const Exposed exposed{event->region()};
     QPainter painter(this);
-    painter.fillRect(event->rect(), BgrColor(PanelColour::Back));
+    QRegion rest = event->region();
+    if (AreaOf(rest) <= TileRepaintArea)
+        rest -= paintCapTiles(painter, rest);
+    if (rest.isEmpty())
+        return;
+    if (rest != event->region())
+        painter.setClipRegion(rest);
+    paintPanel(painter, rest);
+}
+
+void KeyboardPanel::paintPanel(QPainter& painter, const QRegion& region)
+{
+    const Exposed exposed{region};
+    painter.fillRect(region.boundingRect(), BgrColor(PanelColour::Back));
     painter.setRenderHint(QPainter::Antialiasing);
     paintKeys(painter, exposed);
     paintMarks(painter, exposed);
@@ -115,6 +151,63 @@ void KeyboardPanel::paintEvent(QPaintEvent* event)
     paintHands(painter, exposed);
     if (calloutsVisible_)
         paintCallouts(painter);
+}
+
+// Copies the tiles of the caps the exposed area meets, where it can; returns the area done.
+QRegion KeyboardPanel::paintCapTiles(QPainter& painter, const QRegion& exposed)
+{
+    // Tiles hold device pixels: they are copied one to one onto raster images only.
+    const QPaintDevice* target = painter.paintEngine() ? painter.paintEngine()->paintDevice() : nullptr;
+    const qreal ratio = devicePixelRatioF();
+    if (!target || target->devType() != QInternal::Image || ratio != qRound(ratio))
+        return {};
+    const QImage::Format format = static_cast<const QImage*>(target)->format();
+    if (model_.arrangement() != tilesArrangement_) {
+        capTiles_.clear();
+        tilesArrangement_ = model_.arrangement();
+    }
+    // A cap's tile reaches at most a pixel beyond its box.
+    const QRectF reach = QRectF(exposed.boundingRect()).adjusted(-1, -1, 1, 1);
+    QRegion done;
+    for (const CapState& cap : model_.caps()) {
+        if (!reach.intersects(cap.box))
+            continue;
+        const QRect tile = CapTileRect(cap);
+        if (!exposed.intersects(tile) || overlaysMeet(tile))
+            continue;
+        painter.drawImage(tile.topLeft(), capTile(cap, tile, format));
+        done += tile;
+    }
+    return done;
+}
+
+const QImage& KeyboardPanel::capTile(const CapState& cap, const QRect& tile, QImage::Format format)
+{
+    QImage& image = capTiles_[cap.code][std::size_t(cap.pushed) * 2 + std::size_t(cap.guide)];
+    const qreal ratio = devicePixelRatioF();
+    if (image.isNull() || image.format() != format || image.devicePixelRatio() != ratio) {
+        image = QImage(tile.size() * ratio, format);
+        image.setDevicePixelRatio(ratio);
+        QPainter painter(&image);
+        painter.translate(-tile.topLeft());
+        paintPanel(painter, QRegion(tile));
+    }
+    return image;
+}
+
+bool KeyboardPanel::overlaysMeet(const QRect& area) const
+{
+    if (handsY_ && handsArea(*handsY_).intersects(area))
+        return true;
+    if (!calloutsVisible_)
+        return false;
+    for (const auto& callout : PanelMarks::BaseKeyCallouts) {
+        const QRect line = StrokeBox(QLineF(callout.x1, callout.y1, callout.x2, callout.y2),
+                                     PanelMarks::CalloutLineWidth).toAlignedRect();
+        if (area.intersects(line | QRect(callout.left, callout.top, callout.width, callout.height)))
+            return true;
+    }
+    return false;
 }
 
 void KeyboardPanel::paintKeys(QPainter& painter, const Exposed& exposed) const
@@ -138,14 +231,35 @@ void KeyboardPanel::paintKeys(QPainter& painter, const Exposed& exposed) const
     }
 
     painter.setPen(Qt::black);
-    for (const LegendState& legend : model_.legends()) {
-        const QRectF box = LegendBox(legend);
-        if (!legend.visible || !exposed.meets(box))
+    const auto& legends = model_.legends();
+    for (std::size_t i = 0; i < legends.size(); ++i) {
+        const LegendState& legend = legends[i];
+        const QRectF reach = LegendBox(legend);
+        if (!legend.visible || !exposed.meets(reach))
+            continue;
+        // Where all a legend can reach is exposed, as in a whole repaint, there is nothing to spare.
+        if (!exposed.covers(reach) && !exposed.meets(legendInk(i)))
             continue;
         painter.setFont(legendFonts_[std::size_t(legend.font)]);
-        painter.drawText(box, (legend.centred ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop | Qt::TextSingleLine,
+        painter.drawText(reach, (legend.centred ? Qt::AlignHCenter : Qt::AlignLeft) | LegendFlags,
                          QString::fromUtf16(legend.text));
     }
+}
+
+// Where a legend can leave ink: laid out once per place, so that a cap's repaint draws only the
+// legends it meets, not every one within reach.
+QRectF KeyboardPanel::legendInk(std::size_t i) const
+{
+    const LegendState& legend = model_.legends()[i];
+    auto& known = legendInks_[i];
+    if (!known || known->first != legend.at) {
+        const QFontMetricsF metrics(legendFonts_[std::size_t(legend.font)], this);
+        const QRectF laidOut = metrics.boundingRect(
+            LegendBox(legend), (legend.centred ? Qt::AlignHCenter : Qt::AlignLeft) | LegendFlags,
+            QString::fromUtf16(legend.text));
+        known.emplace(legend.at, laidOut.adjusted(-InkMargin, -InkMargin, InkMargin, InkMargin));
+    }
+    return known->second;
 }
 
 void KeyboardPanel::paintMarks(QPainter& painter, const Exposed& exposed) const

@@ -16,4 +16,6 @@ public:
     virtual void keyReleased(int /*qtKey*/) {}
     // The window lost or regained the keys: whatever happened meanwhile went to another window.
     virtual void keysMissed() {}
+    // That key press has been handled: what it told no longer holds.
+    virtual void keyHandled() {}
 };

@@ -15,6 +15,8 @@ bool CapsLockTracker::isOn() const
 {
     if (source_ == Source::Follow)
         return followed_;
+    if (keyLock_)
+        return *keyLock_;
     const bool reading = read_();
     if (expected_) {
         if (*expected_ != reading)
@@ -36,6 +38,8 @@ void CapsLockTracker::keyPressed(int qtKey, Qt::KeyboardModifiers modifiers, con
         expected_.reset();
         if (capsLockKey)
             expected_ = !(nativeModifiers & X11LockMask);
+        else
+            keyLock_ = (nativeModifiers & X11LockMask) != 0;
         return;
     case Source::Follow:
         break;

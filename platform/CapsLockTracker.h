@@ -20,7 +20,8 @@ public:
     void keyPressed(int qtKey, Qt::KeyboardModifiers modifiers, const QString& text,
                     quint32 nativeModifiers) override;
     void keyReleased(int qtKey) override;
-    void keysMissed() override { expected_.reset(); }
+    void keysMissed() override { expected_.reset(); keyLock_.reset(); }
+    void keyHandled() override { keyLock_.reset(); }
     Source source() const { return source_; }
 
 private:
@@ -31,4 +32,7 @@ private:
     // key is released, whichever comes first: from then on only the indicator knows, as the
     // toggle may change in another window.
     mutable std::optional<bool> expected_;
+    // The X11 toggle as the key being handled carries it: reading the indicator instead would
+    // make every key that asks wait for the X server.
+    std::optional<bool> keyLock_;
 };

@@ -61,6 +61,7 @@ bool KeyTranslator::eventFilter(QObject* watched, QEvent* event)
         sink_.keyDown(virtualKey, shiftStateOf(key));
         if (const int code = charCodeOf(key))
             sink_.keyPress(code);
+        capsLock_.keyHandled();
     } else {
         capsLock_.keyReleased(key.key());
         sink_.keyUp(virtualKey, shiftStateOf(key));

@@ -17,6 +17,7 @@ public:
     }
     void keyReleased(int qtKey) override { tracker_.keyReleased(qtKey); }
     void keysMissed() override { tracker_.keysMissed(); }
+    void keyHandled() override { tracker_.keyHandled(); }
     // False where the toggle is followed from the keys rather than read.
     bool readsSystem() const { return tracker_.source() != CapsLockTracker::Source::Follow; }
 

@@ -14,8 +14,8 @@ const Key CapsLockUp{Qt::Key_CapsLock, "", {}, 0, true};
 const Key Away{0}; // the window loses the keys to another
 const Key A{Qt::Key_A, "A"}, a{Qt::Key_A, "a"};
 
-// A key the window sees (or none), what the system's indicator reads after it, and the
-// state the tracker should report then.
+// A key the window sees and handles (or none), what the system's indicator reads after it,
+// and the state the tracker should report then.
 using Moment = std::tuple<std::optional<Key>, bool, bool>;
 } // namespace
 
@@ -59,11 +59,37 @@ TEST(CapsLockTracker, TracksTheToggleFromWhatTheWindowSees)
                 tracker.keysMissed();
             else if (key && key->up)
                 tracker.keyReleased(key->qtKey);
-            else if (key)
+            else if (key) {
                 tracker.keyPressed(key->qtKey, key->modifiers, QString::fromUtf8(key->text), key->native);
+                tracker.keyHandled();
+            }
             reading = readingAfter;
             EXPECT_EQ(tracker.isOn(), on) << c.name << ", moment " << i;
         }
     }
     EXPECT_EQ(CapsLockTracker(S::X11Indicator).source(), S::Follow) << "no reading: follow";
+}
+
+// While a key is handled, X11's toggle is the one that key carries, and nothing waits for the
+// X server to read the indicator; once it is handled, the indicator is read again.
+TEST(CapsLockTracker, X11AnswersFromTheKeyBeingHandled)
+{
+    int readings = 0;
+    bool reading = false;
+    CapsLockTracker tracker(CapsLockTracker::Source::X11Indicator, [&] { return ++readings, reading; });
+    tracker.keyPressed(Qt::Key_A, {}, "A", 0x2);
+    EXPECT_TRUE(tracker.isOn());
+    EXPECT_TRUE(tracker.isOn());
+    EXPECT_EQ(readings, 0);
+    tracker.keyHandled();
+    EXPECT_FALSE(tracker.isOn());
+    EXPECT_EQ(readings, 1);
+
+    reading = true;
+    tracker.keyPressed(Qt::Key_A, {}, "a", 0);
+    EXPECT_FALSE(tracker.isOn());
+    tracker.keyHandled();
+    EXPECT_TRUE(tracker.isOn());
+    tracker.keyPressed(Qt::Key_CapsLock, {}, "", 0x2);
+    EXPECT_FALSE(tracker.isOn()) << "Caps Lock itself: the state it turns to, as before";
 }

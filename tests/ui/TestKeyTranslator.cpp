@@ -1,3 +1,4 @@
+#include "keyboard/CapsLockTracker.h"
 #include "platform/KeySink.h"
 #include "platform/KeyTranslator.h"
 #include "platform/QtCapsLock.h"
@@ -71,4 +72,26 @@ TEST_F(KeyTranslatorTest, KeysArriveAsWindowsCodesAndCharactersAndStopAtTheWindo
     finishOnPress = true;
     EXPECT_FALSE(send(Qt::Key_Z, {}, "z")) << "the key that ends the exercise belongs to it";
     EXPECT_TRUE(send(Qt::Key_Space, {}, " "));
+}
+
+// The handlers of a key see the Caps Lock toggle that key carries, not a reading of X11's
+// indicator; the next reading comes after them.
+TEST(KeyTranslator, HandlersSeeTheToggleTheKeyCarries)
+{
+    struct Sink final : KeySink {
+        const CapsLockQuery* caps = nullptr;
+        QList<bool> seen;
+        void keyDown(int, int) override { seen << caps->isOn(); }
+        void keyPress(int) override { seen << caps->isOn(); }
+        void keyUp(int, int) override {}
+        bool keysCaptured() const override { return true; }
+    } sink;
+    CapsLockTracker caps(CapsLockTracker::Source::X11Indicator, [] { return false; });
+    sink.caps = &caps;
+    QWindow window;
+    KeyTranslator translator(&window, sink, caps);
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, 38, 0x41, 0x2, QStringLiteral("A"));
+    QCoreApplication::sendEvent(&window, &press);
+    EXPECT_EQ(sink.seen, QList<bool>({true, true}));
+    EXPECT_FALSE(caps.isOn());
 }
