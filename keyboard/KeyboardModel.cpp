@@ -131,6 +131,7 @@ void KeyboardModel::place(const ArrangedControl& control, const Place& at)
 void KeyboardModel::ArrangeKeyboard(int index)
 {
     if (index >= 0 && index < ArrangementCount) {
+        arrangement_ = KeyboardLayout(index);
         for (const ArrangedControl& control : Arrangement)
             place(control, control.at[index]);
         legends_[BackspaceLegend].visible = BackspaceLegendShown[index];

@@ -56,6 +56,7 @@ public:
     bool CapsLockOn() const;
     // optKey(index): 0 SmallEnter, 1 BackslashUp, 2 BackslashDown.
     void ArrangeKeyboard(int index);
+    KeyboardLayout arrangement() const { return arrangement_; }
     // Rest position of Shape1(code); 0 for codes no key has.
     qint16 KeyCapLeft(int code) const;
     qint16 KeyCapTop(int code) const;
@@ -110,6 +111,7 @@ private:
     std::array<QLineF, 3> backspaceArrow_{};
     std::array<qint16, KeyGeometry::CodeCount + 1> KeyCapLeft_{};
     std::array<qint16, KeyGeometry::CodeCount + 1> KeyCapTop_{};
+    KeyboardLayout arrangement_ = KeyboardLayout::SmallEnter;
     bool ShiftNudged_ = false;
     unsigned lampColour_;
 };

@@ -1,4 +1,4 @@
-#include "keyboard/CapsLockTracker.h"
+#include "platform/CapsLockTracker.h"
 #include "platform/KeySink.h"
 #include "platform/KeyTranslator.h"
 #include "platform/QtCapsLock.h"
