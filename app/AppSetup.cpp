@@ -29,10 +29,10 @@ constexpr std::array FontStandIns{
 };
 } // namespace
 
-void InstallFontSubstitutes()
+void installFontSubstitutes()
 {
     static const bool added = [] {
-        for (const SubsetFont& font : SubsetFonts())
+        for (const SubsetFont& font : subsetFonts())
             QFontDatabase::addApplicationFontFromData(QByteArray::fromRawData(
                 reinterpret_cast<const char*>(font.data.data()), qsizetype(font.data.size())));
         return true;
@@ -47,14 +47,14 @@ void InstallFontSubstitutes()
     }
 }
 
-void InstallTranslations(QApplication& app)
+void installTranslations(QApplication& app)
 {
     auto* translator = new QTranslator(&app);
     if (translator->load(QStringLiteral("qtbase_zh_TW"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(translator);
 }
 
-void DrawGlyphsAhead(const QFont& font, const QString& characters)
+void drawGlyphsAhead(const QFont& font, const QString& characters)
 {
     // Opaque, as the window is: glyphs are kept for the kind of surface they are drawn on.
     const QFontMetrics metrics(font);

@@ -13,7 +13,7 @@
 
 using namespace MainWindowLayout;
 
-QFont FontFor(const FontSpec& face, const QFont& inherited)
+QFont fontFor(const FontSpec& face, const QFont& inherited)
 {
     if (!face.family)
         return inherited;
@@ -34,7 +34,7 @@ public:
     }
 };
 
-QStyle* CompactOptionStyle()
+QStyle* compactOptionStyle()
 {
     static QPointer<QStyle> style;
     if (!style) {
@@ -44,7 +44,7 @@ QStyle* CompactOptionStyle()
     return style;
 }
 
-QWidget* Create(const ControlSpec& row, QWidget* parent)
+QWidget* createControl(const ControlSpec& row, QWidget* parent)
 {
     const QString caption = QString::fromUtf16(row.caption);
     switch (row.kind) {
@@ -68,7 +68,7 @@ QWidget* Create(const ControlSpec& row, QWidget* parent)
         return new QGroupBox(caption, parent);
     case Kind::Option: {
         auto* option = new QRadioButton(caption, parent);
-        option->setStyle(CompactOptionStyle());
+        option->setStyle(compactOptionStyle());
         return option;
     }
     case Kind::Picture: {
@@ -84,7 +84,7 @@ QWidget* Create(const ControlSpec& row, QWidget* parent)
 }
 } // namespace
 
-BuiltControls BuildControls(QWidget* client)
+BuiltControls buildControls(QWidget* client)
 {
     BuiltControls built{};
     for (std::size_t i = 0; i < Controls.size(); ++i) {
@@ -93,19 +93,19 @@ BuiltControls BuildControls(QWidget* client)
         for (std::size_t p = 0; p < i && !row.parent.empty(); ++p)
             if (Controls[p].name == row.parent)
                 parent = built[p];
-        QWidget* control = Create(row, parent);
-        control->setObjectName(DesignName(row.name));
-        control->setFont(FontFor(row.font, parent->font()));
+        QWidget* control = createControl(row, parent);
+        control->setObjectName(designName(row.name));
+        control->setFont(fontFor(row.font, parent->font()));
         if (row.tip)
             control->setToolTip(QString::fromUtf16(row.tip));
         const unsigned back = row.kind == Kind::Line ? 0 : row.back;
         QPalette palette = control->palette();
         if (back != NoColor) {
             control->setAutoFillBackground(true);
-            palette.setColor(QPalette::Window, BgrColor(back));
+            palette.setColor(QPalette::Window, bgrColor(back));
         }
         if (row.fore != NoColor)
-            palette.setColor(QPalette::WindowText, BgrColor(row.fore));
+            palette.setColor(QPalette::WindowText, bgrColor(row.fore));
         control->setPalette(palette);
         control->setGeometry(row.left, row.top, row.width, row.height);
         if (row.width == 0)
@@ -116,14 +116,14 @@ BuiltControls BuildControls(QWidget* client)
     return built;
 }
 
-BuiltMenus BuildMenus(QMenuBar* bar)
+BuiltMenus buildMenus(QMenuBar* bar)
 {
     BuiltMenus built{};
     for (std::size_t i = 0; i < MainMenus::Menus.size(); ++i) {
         const MainMenus::MenuSpec& row = MainMenus::Menus[i];
         QMenu* menu = bar->addMenu(QString::fromUtf16(row.caption));
-        menu->setObjectName(DesignName(row.name));
-        menu->menuAction()->setObjectName(DesignName(row.name));
+        menu->setObjectName(designName(row.name));
+        menu->menuAction()->setObjectName(designName(row.name));
         built.menus[i] = menu;
     }
     for (std::size_t i = 0; i < MainMenus::Items.size(); ++i) {
@@ -133,7 +133,7 @@ BuiltMenus BuildMenus(QMenuBar* bar)
             if (MainMenus::Menus[m].name == row.menu)
                 menu = built.menus[m];
         QAction* item = row.caption ? menu->addAction(QString::fromUtf16(row.caption)) : menu->addSeparator();
-        item->setObjectName(DesignName(row.name));
+        item->setObjectName(designName(row.name));
         if (row.shortcut)
             item->setShortcut(QKeySequence(QLatin1String(row.shortcut)));
         built.items[i] = item;

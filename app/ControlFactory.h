@@ -11,21 +11,21 @@ class QMenu;
 class QMenuBar;
 class QWidget;
 
-QFont FontFor(const MainWindowLayout::FontSpec& face, const QFont& inherited);
+QFont fontFor(const MainWindowLayout::FontSpec& face, const QFont& inherited);
 
 // The window's fixed controls, created from the design table, in table order.
 using BuiltControls = std::array<QWidget*, MainWindowLayout::Controls.size()>;
-BuiltControls BuildControls(QWidget* client);
+BuiltControls buildControls(QWidget* client);
 
 struct BuiltMenus {
     std::array<QMenu*, MainMenus::Menus.size()> menus;
     std::array<QAction*, MainMenus::Items.size()> items;
 };
-BuiltMenus BuildMenus(QMenuBar* bar);
+BuiltMenus buildMenus(QMenuBar* bar);
 
 // A created control as the class its kind makes; a mismatch is a fault in the design table.
 template <typename T>
-T* As(QObject* control)
+T* controlAs(QObject* control)
 {
     T* typed = qobject_cast<T*>(control);
     if (!typed)

@@ -24,9 +24,9 @@
 #include <QScreen>
 #include <QWindow>
 
-using MainWindowLayout::IndexOf;
-using MainMenus::ItemIndex;
-using MainMenus::MenuIndex;
+using MainWindowLayout::controlIndex;
+using MainMenus::itemIndex;
+using MainMenus::menuIndex;
 
 Form1::Form1(const Services& services, QWidget* parent)
     : QMainWindow(parent), messages_(services.messages), clock_(services.clock), capsLock_(services.capsLock),
@@ -44,38 +44,38 @@ Form1::Form1(const Services& services, QWidget* parent)
         for (const int size : {16, 22, 24, 32, 48, 64})
             icon.addFile(QStringLiteral(":/icon/%1.png").arg(size), QSize(size, size));
         setWindowIcon(icon);
-        DrawGlyphsAhead(lblRight_->font(), QStringLiteral("0123456789"));
+        drawGlyphsAhead(lblRight_->font(), QStringLiteral("0123456789"));
     });
-    setFont(FontFor(MainWindowLayout::WindowFont, font()));
+    setFont(fontFor(MainWindowLayout::WindowFont, font()));
 
     auto* client = new QWidget(this);
     client->setObjectName(QStringLiteral("client"));
     client->setFixedSize(MainWindowLayout::ClientWidth, MainWindowLayout::ClientHeight);
     client->setAutoFillBackground(true);
     QPalette palette = client->palette();
-    palette.setColor(QPalette::Window, BgrColor(MainWindowLayout::WindowBack));
+    palette.setColor(QPalette::Window, bgrColor(MainWindowLayout::WindowBack));
     // Qt's own disabled grey almost vanishes on this light grey: locked controls must stay legible.
     for (const auto role : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text})
-        palette.setColor(QPalette::Disabled, role, BgrColor(MainWindowLayout::DisabledText));
+        palette.setColor(QPalette::Disabled, role, bgrColor(MainWindowLayout::DisabledText));
     client->setPalette(palette);
     setCentralWidget(client);
 
-    const BuiltControls c = BuildControls(client);
-    cmdStart_ = As<QPushButton>(c[IndexOf("cmdStart")]);
-    cmdEnd_ = As<QPushButton>(c[IndexOf("cmdEnd")]);
-    cmdSandH_ = As<QPushButton>(c[IndexOf("cmdSandH")]);
-    frmKeySet_ = As<QGroupBox>(c[IndexOf("frmKeySet")]);
-    optKey_ = {As<QRadioButton>(c[IndexOf("optKey_0")]), As<QRadioButton>(c[IndexOf("optKey_1")]),
-               As<QRadioButton>(c[IndexOf("optKey_2")])};
-    frmClass_ = As<QGroupBox>(c[IndexOf("frmClass")]);
-    optClass_ = {As<QRadioButton>(c[IndexOf("optClass_0")]), As<QRadioButton>(c[IndexOf("optClass_1")]),
-                 As<QRadioButton>(c[IndexOf("optClass_2")]), As<QRadioButton>(c[IndexOf("optClass_3")])};
-    shpPro_ = c[IndexOf("shpPro")];
-    shpSpeed_ = c[IndexOf("shpSpeed")];
-    lblRight_ = As<QLabel>(c[IndexOf("lblRight")]);
-    lblWrong_ = As<QLabel>(c[IndexOf("lblWrong")]);
-    Label1_ = As<QLabel>(c[IndexOf("Label1")]);
-    lblEsc_ = As<QLabel>(c[IndexOf("lblEsc")]);
+    const BuiltControls c = buildControls(client);
+    cmdStart_ = controlAs<QPushButton>(c[controlIndex("cmdStart")]);
+    cmdEnd_ = controlAs<QPushButton>(c[controlIndex("cmdEnd")]);
+    cmdSandH_ = controlAs<QPushButton>(c[controlIndex("cmdSandH")]);
+    frmKeySet_ = controlAs<QGroupBox>(c[controlIndex("frmKeySet")]);
+    optKey_ = {controlAs<QRadioButton>(c[controlIndex("optKey_0")]), controlAs<QRadioButton>(c[controlIndex("optKey_1")]),
+               controlAs<QRadioButton>(c[controlIndex("optKey_2")])};
+    frmClass_ = controlAs<QGroupBox>(c[controlIndex("frmClass")]);
+    optClass_ = {controlAs<QRadioButton>(c[controlIndex("optClass_0")]), controlAs<QRadioButton>(c[controlIndex("optClass_1")]),
+                 controlAs<QRadioButton>(c[controlIndex("optClass_2")]), controlAs<QRadioButton>(c[controlIndex("optClass_3")])};
+    shpPro_ = c[controlIndex("shpPro")];
+    shpSpeed_ = c[controlIndex("shpSpeed")];
+    lblRight_ = controlAs<QLabel>(c[controlIndex("lblRight")]);
+    lblWrong_ = controlAs<QLabel>(c[controlIndex("lblWrong")]);
+    Label1_ = controlAs<QLabel>(c[controlIndex("Label1")]);
+    lblEsc_ = controlAs<QLabel>(c[controlIndex("lblEsc")]);
     optKey_[0]->setChecked(true);
 
     picWindow_ = new TextWindow(client);
@@ -84,21 +84,21 @@ Form1::Form1(const Services& services, QWidget* parent)
     buildKeyboard(client);
 
     setMenuBar(new MainMenuBar(this));
-    const BuiltMenus m = BuildMenus(menuBar());
-    mnuB_ = m.menus[MenuIndex("mnuB")];
-    mnuC_ = m.menus[MenuIndex("mnuC")];
-    mnuCR_ = m.menus[MenuIndex("mnuCR")];
-    mnuE_ = m.menus[MenuIndex("mnuE")];
-    mnuOpen_ = m.items[ItemIndex("mnuOpen")];
-    mnuEsc_ = m.items[ItemIndex("mnuEsc")];
-    mnuExit_ = m.items[ItemIndex("mnuExit")];
-    mnuPos_ = {m.items[ItemIndex("mnuPos_1")], m.items[ItemIndex("mnuPos_2")]};
-    mnuAbout_ = m.items[ItemIndex("mnuAbout")];
+    const BuiltMenus m = buildMenus(menuBar());
+    mnuB_ = m.menus[menuIndex("mnuB")];
+    mnuC_ = m.menus[menuIndex("mnuC")];
+    mnuCR_ = m.menus[menuIndex("mnuCR")];
+    mnuE_ = m.menus[menuIndex("mnuE")];
+    mnuOpen_ = m.items[itemIndex("mnuOpen")];
+    mnuEsc_ = m.items[itemIndex("mnuEsc")];
+    mnuExit_ = m.items[itemIndex("mnuExit")];
+    mnuPos_ = {m.items[itemIndex("mnuPos_1")], m.items[itemIndex("mnuPos_2")]};
+    mnuAbout_ = m.items[itemIndex("mnuAbout")];
 
     lockedControls_ = {cmdStart_, cmdEnd_, frmKeySet_};
     lockedMenus_ = {mnuOpen_, mnuB_->menuAction(), mnuC_->menuAction(), mnuCR_->menuAction(), mnuE_->menuAction()};
 
-    LoadWarmUpMenu();
+    loadWarmUpMenu();
     createConnections();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     Form_Load();
@@ -135,16 +135,16 @@ void Form1::placeOnScreen()
     if (!screen)
         return;
     const auto twips = [](const QRect& r) { return QRectF(r.topLeft() * TwipsPerPixel, r.size() * TwipsPerPixel); };
-    const QPointF at = WindowPlace::TopLeft(twips(screen->geometry()), twips(screen->availableGeometry()));
+    const QPointF at = WindowPlace::topLeft(twips(screen->geometry()), twips(screen->availableGeometry()));
     move((at / double(TwipsPerPixel)).toPoint());
 }
 
 void Form1::createConnections()
 {
     connect(cmdStart_, &QPushButton::clicked, this, &Form1::cmdStart_Click);
-    connect(cmdEnd_, &QPushButton::clicked, this, &Form1::EndProgram);
+    connect(cmdEnd_, &QPushButton::clicked, this, &Form1::endProgram);
     connect(mnuEsc_, &QAction::triggered, this, &Form1::mnuEsc_Click);
-    connect(mnuExit_, &QAction::triggered, this, &Form1::EndProgram);
+    connect(mnuExit_, &QAction::triggered, this, &Form1::endProgram);
     connect(mnuOpen_, &QAction::triggered, this, &Form1::mnuOpen_Click);
     for (int i = 0; i < int(optClass_.size()); ++i)
         connect(optClass_[i], &QRadioButton::clicked, this, [this, i] { optClass_Click(i); });
@@ -167,12 +167,12 @@ void Form1::setClockCaption(const QString& caption)
 
 void Form1::setProgressWidth(int twips)
 {
-    shpPro_->resize(GaugePixels(twips, shpPro_->parentWidget()->contentsRect().width()), shpPro_->height());
+    shpPro_->resize(gaugePixels(twips, shpPro_->parentWidget()->contentsRect().width()), shpPro_->height());
 }
 
 void Form1::setSpeedWidth(int twips)
 {
-    shpSpeed_->resize(GaugePixels(twips, shpSpeed_->parentWidget()->contentsRect().width()), shpSpeed_->height());
+    shpSpeed_->resize(gaugePixels(twips, shpSpeed_->parentWidget()->contentsRect().width()), shpSpeed_->height());
 }
 
 void Form1::showEnterTag(int index) { picWindow_->canvas().showEnterTag(index); }
@@ -204,7 +204,7 @@ void Form1::scrollToChar(int index) { picWindow_->ScrollToChar(index); }
 
 bool Form1::keysCaptured() const { return exercise_.running(); }
 
-void Form1::EndProgram()
+void Form1::endProgram()
 {
     close(); // the last window closed ends the program
 }
@@ -212,6 +212,6 @@ void Form1::EndProgram()
 void Form1::closeEvent(QCloseEvent* event)
 {
     exercise_.stopClock();
-    tmrHand.stop();
+    tmrHand_.stop();
     event->accept();
 }

@@ -48,7 +48,7 @@ public:
     // The finger guide's tick, every frame while it runs.
     void tmrHand_Timer();
     // Full path of the practice file last chosen in the file chooser.
-    const QString& textFilePath() const { return TextFilePath; }
+    const QString& textFilePath() const { return TextFilePath_; }
 
     // ExerciseView
     void setRightCaption(const QString& caption) override;
@@ -71,7 +71,7 @@ public:
     void pushKeyCapFor(int charCode) override { keyboard_.pushKeyCapFor(charCode); }
     void showShiftGuide() override { keyboard_.ShowShiftGuide(guideContext()); }
     void resetShiftOutlines() override { keyboard_.resetShiftOutlines(); }
-    bool fingerGuideRunning() const override { return tmrHand.isActive(); }
+    bool fingerGuideRunning() const override { return tmrHand_.isActive(); }
     void stopFingerGuide() override { StopFingerGuide(); }
 
     // KeySink
@@ -94,7 +94,7 @@ private:
     GuideContext guideContext() const { return {exercise_.running(), exercise_.state().ExpectedChar}; }
     void LoadLessonMenu();
     void LoadPassageMenu();
-    void LoadWarmUpMenu();
+    void loadWarmUpMenu();
 
     void cmdStart_Click() { exercise_.start(); }
     void Form_KeyPress(int charCode) { exercise_.keyPressed(charCode); }
@@ -108,7 +108,7 @@ private:
     void mnuCR_Click(int set);
     void mnuOpen_Click();
     void loadBuiltIn(const QString& caption, const QStringList& lines);
-    void EndProgram();
+    void endProgram();
     void mnuPos_Click(int index);
     void StopFingerGuide();
     void picKey_Click();
@@ -120,11 +120,11 @@ private:
     CapsLockQuery& capsLock_;
     WebOpener& web_;
     std::function<QString(const QString&)> chooseFile_;
-    QString TextFilePath;
+    QString TextFilePath_;
     TypingExercise exercise_;
     KeyboardModel keyboard_;
     FingerGuide guide_;
-    QTimer tmrHand;
+    QTimer tmrHand_;
 
     QPushButton* cmdStart_ = nullptr;
     QPushButton* cmdEnd_ = nullptr;

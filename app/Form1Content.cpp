@@ -16,7 +16,7 @@
 namespace {
 // Items 1..count under the menu, named like a control array (mnuBase_1, mnuBase_2, ...).
 template <typename Handler>
-void FillMenu(QMenu* menu, const QString& itemName, int count, QString (*caption)(int), Handler chosen)
+void fillMenu(QMenu* menu, const QString& itemName, int count, QString (*caption)(int), Handler chosen)
 {
     for (int i = 1; i <= count; ++i) {
         QAction* item = menu->addAction(caption(i));
@@ -28,21 +28,21 @@ void FillMenu(QMenu* menu, const QString& itemName, int count, QString (*caption
 
 void Form1::LoadLessonMenu()
 {
-    FillMenu(mnuB_, QStringLiteral("mnuBase"), LessonCount, &LessonCaption,
+    fillMenu(mnuB_, QStringLiteral("mnuBase"), LessonCount, &lessonCaption,
              [this](int i) { mnuBase_Click(i); });
 }
 
 void Form1::LoadPassageMenu()
 {
-    FillMenu(mnuC_, QStringLiteral("mnuClass"), PassageCount, &PassageCaption,
+    fillMenu(mnuC_, QStringLiteral("mnuClass"), PassageCount, &passageCaption,
              [this](int i) { mnuClass_Click(i); });
 }
 
-void Form1::LoadWarmUpMenu()
+void Form1::loadWarmUpMenu()
 {
     for (int set = 0; set < WarmUpSetCount; ++set) {
-        QAction* item = mnuCR_->addAction(WarmUpMenuCaption(set));
-        item->setObjectName(WarmUpMenuName(set));
+        QAction* item = mnuCR_->addAction(warmUpMenuCaption(set));
+        item->setObjectName(warmUpMenuName(set));
         connect(item, &QAction::triggered, this, [this, set] { mnuCR_Click(set); });
     }
 }
@@ -55,39 +55,39 @@ void Form1::loadBuiltIn(const QString& caption, const QStringList& lines)
 
 void Form1::mnuBase_Click(int index)
 {
-    loadBuiltIn(CaptionForMenuItem(LessonCaption(index)), {LessonText(index)});
+    loadBuiltIn(captionForMenuItem(lessonCaption(index)), {LessonText(index)});
 }
 
 void Form1::mnuClass_Click(int index)
 {
-    loadBuiltIn(CaptionForMenuItem(PassageCaption(index)), {PassageText(index)});
+    loadBuiltIn(captionForMenuItem(passageCaption(index)), {PassageText(index)});
 }
 
 void Form1::mnuCR_Click(int set)
 {
-    loadBuiltIn(CaptionForWarmUp(WarmUpCaptionSuffix(set)), WarmUpLines(set));
+    loadBuiltIn(captionForWarmUp(warmUpCaptionSuffix(set)), warmUpLines(set));
 }
 
 void Form1::mnuOpen_Click()
 {
     if (chooseFile_) {
-        TextFilePath = chooseFile_(TextFilePath);
+        TextFilePath_ = chooseFile_(TextFilePath_);
     } else {
-        frmOpen chooser(TextFilePath, messages_, this);
+        frmOpen chooser(TextFilePath_, messages_, this);
         chooser.exec();
-        TextFilePath = chooser.textFilePath();
+        TextFilePath_ = chooser.textFilePath();
     }
     // No file chosen yet: nothing can be practised until a text is loaded.
-    if (TrimSpaces(TextFilePath).isEmpty()) {
+    if (trimSpaces(TextFilePath_).isEmpty()) {
         cmdStart_->setEnabled(false);
         return;
     }
-    const TextFileLoad load = ReadTextFile(TextFilePath);
+    const TextFileLoad load = readTextFile(TextFilePath_);
     // A refused file says why, and the earlier text, caption and Start stay as they were.
-    if (const auto refusal = RefusalMessage(load.status, TextFilePath)) {
+    if (const auto refusal = refusalMessage(load.status, TextFilePath_)) {
         messages_.show(refusal->text, refusal->title, refusal->style);
         return;
     }
-    setWindowTitle(CaptionForFile(load.fileName));
+    setWindowTitle(captionForFile(load.fileName));
     exercise_.loadText(load.lines);
 }

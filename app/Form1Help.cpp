@@ -22,14 +22,14 @@ void Form1::mnuPos_Click(int index)
         box.exec();
         return;
     }
-    if (tmrHand.isActive()) {
+    if (tmrHand_.isActive()) {
         StopFingerGuide(); // chosen again, the item stops the guide
         return;
     }
     guide_.start(clock_.nowMs());
     picKey_->setHandsY(guide_.HandY());
     picKey_->setBaseKeyCalloutsVisible(false);
-    tmrHand.start(HandTickMs);
+    tmrHand_.start(HandTickMs);
 }
 
 void Form1::tmrHand_Timer()
@@ -38,13 +38,13 @@ void Form1::tmrHand_Timer()
     picKey_->setHandsY(guide_.HandY());
     picKey_->setBaseKeyCalloutsVisible(guide_.calloutsVisible());
     // Once at rest with the callouts gone nothing changes any more: spare the idle ticks.
-    if (guide_.HandY() == FingerGuide::RestY && !guide_.calloutsVisible() && tmrHand.interval() == HandTickMs)
-        tmrHand.setInterval(1000);
+    if (guide_.HandY() == FingerGuide::RestY && !guide_.calloutsVisible() && tmrHand_.interval() == HandTickMs)
+        tmrHand_.setInterval(1000);
 }
 
 void Form1::StopFingerGuide()
 {
-    tmrHand.stop();
+    tmrHand_.stop();
     guide_.stop();
     picKey_->setHandsY(std::nullopt);
     picKey_->setBaseKeyCalloutsVisible(false);
@@ -52,13 +52,13 @@ void Form1::StopFingerGuide()
 
 void Form1::picKey_Click()
 {
-    if (tmrHand.isActive())
+    if (tmrHand_.isActive())
         StopFingerGuide();
 }
 
 void Form1::cmdSandH_Click()
 {
-    if (tmrHand.isActive())
+    if (tmrHand_.isActive())
         StopFingerGuide();
     const bool hide = picKey_->isVisible();
     picKey_->setVisible(!hide);

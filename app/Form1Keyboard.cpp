@@ -17,7 +17,7 @@ void Form1::buildKeyboard(QWidget* client)
     shpCapsL_->setColour(keyboard_.lampColour());
     connect(picKey_, &KeyboardPanel::lampChanged, shpCapsL_, &CapsLamp::setColour);
     connect(picKey_, &KeyboardPanel::clicked, this, &Form1::picKey_Click);
-    connect(&tmrHand, &QTimer::timeout, this, &Form1::tmrHand_Timer);
+    connect(&tmrHand_, &QTimer::timeout, this, &Form1::tmrHand_Timer);
     for (int i = 0; i < int(optKey_.size()); ++i)
         connect(optKey_[i], &QRadioButton::clicked, this, [this, i] { optKey_Click(i); });
 }

@@ -38,15 +38,15 @@ inline constexpr std::array Items{
     ItemSpec{"mnuE", "mnuAbout", u"關於…"},
 };
 
-consteval std::size_t MenuIndex(std::string_view name) { return DesignIndex(Menus, name); }
-consteval std::size_t ItemIndex(std::string_view name) { return DesignIndex(Items, name); }
+consteval std::size_t menuIndex(std::string_view name) { return designIndex(Menus, name); }
+consteval std::size_t itemIndex(std::string_view name) { return designIndex(Items, name); }
 
-consteval bool ItemsHaveMenus()
+consteval bool itemsHaveMenus()
 {
     for (const ItemSpec& item : Items)
-        MenuIndex(item.menu);
+        menuIndex(item.menu);
     return true;
 }
-static_assert(ItemsHaveMenus());
+static_assert(itemsHaveMenus());
 
 } // namespace MainMenus

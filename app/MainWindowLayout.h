@@ -101,16 +101,16 @@ inline constexpr std::array Controls{
 };
 
 // Position of a control in the table, checked while compiling; so is the order of parents.
-consteval std::size_t IndexOf(std::string_view name) { return DesignIndex(Controls, name); }
+consteval std::size_t controlIndex(std::string_view name) { return designIndex(Controls, name); }
 
-consteval bool ParentsComeFirst()
+consteval bool parentsComeFirst()
 {
     for (std::size_t i = 0; i < Controls.size(); ++i)
-        if (!Controls[i].parent.empty() && IndexOf(Controls[i].parent) >= i)
+        if (!Controls[i].parent.empty() && controlIndex(Controls[i].parent) >= i)
             return false;
     return true;
 }
-static_assert(ParentsComeFirst());
+static_assert(parentsComeFirst());
 
 // `picWindow`, the text window; built by its own widget.
 inline constexpr int TextWindowLeft = 16;

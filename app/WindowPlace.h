@@ -11,7 +11,7 @@ inline constexpr double OuterWidth = 15360;
 inline constexpr double OuterHeight = 11070;
 inline constexpr double AboveCentre = 250;
 
-constexpr QPointF TopLeft(const QRectF& screen, const QRectF& available)
+constexpr QPointF topLeft(const QRectF& screen, const QRectF& available)
 {
     return {OuterWidth > available.width() ? available.left() : screen.left() + (screen.width() - OuterWidth) / 2,
             OuterHeight > available.height() ? available.top()

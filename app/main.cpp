@@ -11,8 +11,8 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Kelmora"));
     QGuiApplication::setDesktopFileName(QStringLiteral("org.example.kelmora")); // the menu entry's icon and name
-    InstallFontSubstitutes();
-    InstallTranslations(app);
+    installFontSubstitutes();
+    installTranslations(app);
 
     SteadyClock clock;
     QtMessageBox messages;

@@ -8,7 +8,7 @@
 namespace {
 // 2,000 lines, the most a file may hold: English lines of 56 characters with a Chinese heading
 // before every tenth, ended by CR LF as on the files' home platform.
-QString LargestFileText()
+QString largestFileText()
 {
     static const QString line = QStringLiteral("the quick brown fox jumps over the lazy dog and runs away");
     QString text;
@@ -23,8 +23,8 @@ struct Files {
     QString utf8 = dir.filePath(QStringLiteral("utf8.txt"));
     Files()
     {
-        const QString text = LargestFileText();
-        QStringEncoder toBig5(kBig5Codec);
+        const QString text = largestFileText();
+        QStringEncoder toBig5(Big5Codec);
         for (const auto& [path, bytes] : {std::pair{big5, QByteArray(toBig5(text))}, std::pair{utf8, text.toUtf8()}}) {
             QFile file(path);
             if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
@@ -33,12 +33,12 @@ struct Files {
     }
 };
 
-void Read(benchmark::State& state, const QString& path)
+void readFile(benchmark::State& state, const QString& path)
 {
     qsizetype lines = 0;
     for (auto _ : state) {
         // Not const: Google Benchmark 1.9 deprecates DoNotOptimize of a const value.
-        TextFileLoad load = ReadTextFile(path);
+        TextFileLoad load = readTextFile(path);
         if (load.status != TextFileLoad::Status::Loaded || load.lines.value(0) != QStringLiteral("第1課 英文打字練習"))
             state.SkipWithError("the file did not load as it was written");
         lines = load.lines.size();
@@ -47,9 +47,9 @@ void Read(benchmark::State& state, const QString& path)
     state.counters["lines"] = double(lines);
 }
 
-void BM_ReadBig5File(benchmark::State& state) { Read(state, Files().big5); }
+void BM_ReadBig5File(benchmark::State& state) { readFile(state, Files().big5); }
 BENCHMARK(BM_ReadBig5File)->Unit(benchmark::kMillisecond);
 
-void BM_ReadUtf8File(benchmark::State& state) { Read(state, Files().utf8); }
+void BM_ReadUtf8File(benchmark::State& state) { readFile(state, Files().utf8); }
 BENCHMARK(BM_ReadUtf8File)->Unit(benchmark::kMillisecond);
 } // namespace

@@ -30,7 +30,7 @@ struct Host {
 };
 
 // Building the model and the panel and painting all of it, as start-up does.
-void StartUp(benchmark::State& state)
+void startUp(benchmark::State& state)
 {
     Host host;
     CapsLockOff caps;
@@ -44,10 +44,10 @@ void StartUp(benchmark::State& state)
 }
 
 // The first time in the process, with the legend faces and their glyphs still to be loaded.
-void BM_KeyboardPanelFirstStartUp(benchmark::State& state) { StartUp(state); }
+void BM_KeyboardPanelFirstStartUp(benchmark::State& state) { startUp(state); }
 BENCHMARK(BM_KeyboardPanelFirstStartUp)->Iterations(1)->Repetitions(1)->Unit(benchmark::kMillisecond);
 
-void BM_KeyboardPanelStartUp(benchmark::State& state) { StartUp(state); }
+void BM_KeyboardPanelStartUp(benchmark::State& state) { startUp(state); }
 BENCHMARK(BM_KeyboardPanelStartUp)->Unit(benchmark::kMillisecond);
 
 // One key going down or up: the cap moves and the rectangles it touched are repainted.

@@ -16,7 +16,7 @@
 namespace {
 // 2,000 lines of words, the most a file may hold, filling exactly 32,767 characters to type:
 // 574 full rows of 57 cells, a row of 49 letters and its Enter, then lines the layout cuts off.
-QStringList LargestText()
+QStringList largestText()
 {
     static const QStringList words{"quick", "brown", "fox", "jumps", "over", "the", "lazy", "dog", "and", "runs"};
     const auto line = [&](int n, int length) {
@@ -34,7 +34,7 @@ QStringList LargestText()
     return lines;
 }
 
-long ResidentKiB()
+long residentKiB()
 {
     QFile status(QStringLiteral("/proc/self/status"));
     if (!status.open(QIODevice::ReadOnly))
@@ -65,19 +65,19 @@ void BM_MemoryOfLargestText(benchmark::State& state)
     Window window;
     window.form.exercise().loadText({QStringLiteral("ab")});
     window.canvas()->repaint();
-    const long idle = ResidentKiB();
+    const long idle = residentKiB();
     for (auto _ : state) {
-        window.form.exercise().loadText(LargestText());
+        window.form.exercise().loadText(largestText());
         QCoreApplication::sendPostedEvents();
         window.canvas()->repaint();
     }
-    state.counters["added_MiB"] = double(ResidentKiB() - idle) / 1024.0;
+    state.counters["added_MiB"] = double(residentKiB() - idle) / 1024.0;
 }
 BENCHMARK(BM_MemoryOfLargestText)->Iterations(1)->Repetitions(1)->Unit(benchmark::kMillisecond);
 
 void BM_LayoutText(benchmark::State& state)
 {
-    const QStringList lines = LargestText();
+    const QStringList lines = largestText();
     int chars = 0;
     for (auto _ : state) {
         PracticeText text = LayoutText(lines);
@@ -92,7 +92,7 @@ BENCHMARK(BM_LayoutText)->Unit(benchmark::kMillisecond);
 void BM_LoadIntoWindow(benchmark::State& state)
 {
     Window window;
-    const QStringList lines = LargestText();
+    const QStringList lines = largestText();
     for (auto _ : state) {
         window.form.exercise().loadText(lines);
         QCoreApplication::sendPostedEvents();
@@ -111,7 +111,7 @@ QKeyEvent KeyEvent(QEvent::Type type, char16_t ch)
 }
 
 // The measured part of a key: its press, judged, and the repaint of all it changed.
-[[gnu::noinline]] void PressAndPaint(QWindow* window, char16_t ch)
+[[gnu::noinline]] void pressAndPaint(QWindow* window, char16_t ch)
 {
     QKeyEvent press = KeyEvent(QEvent::KeyPress, ch);
     QCoreApplication::sendEvent(window, &press);
@@ -127,13 +127,13 @@ void BM_KeyToScreen(benchmark::State& state)
     const bool right = state.range(0) != 0;
     Window window;
     TypingExercise& exercise = window.form.exercise();
-    exercise.loadText(LargestText());
+    exercise.loadText(largestText());
     exercise.start();
     QCoreApplication::sendPostedEvents();
     QWindow* native = window.form.windowHandle();
     for (auto _ : state) {
         const char16_t ch = right ? char16_t(exercise.state().ExpectedChar) : u';';
-        PressAndPaint(native, ch);
+        pressAndPaint(native, ch);
         state.PauseTiming();
         QKeyEvent release = KeyEvent(QEvent::KeyRelease, ch);
         QCoreApplication::sendEvent(native, &release);
@@ -155,7 +155,7 @@ int main(int argc, char** argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    InstallFontSubstitutes();
+    installFontSubstitutes();
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

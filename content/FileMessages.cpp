@@ -2,11 +2,11 @@
 #include "platform/ProgramInfo.h"
 #include <QFileInfo>
 
-std::optional<MessageBoxText> RefusalMessage(TextFileLoad::Status status, const QString& path)
+std::optional<MessageBoxText> refusalMessage(TextFileLoad::Status status, const QString& path)
 {
     using S = TextFileLoad::Status;
     const QString name = QFileInfo(path).fileName();
-    const auto warning = [](const QString& text) { return MessageBoxText{text, ProgramTitle(), MessageStyle::Exclamation}; };
+    const auto warning = [](const QString& text) { return MessageBoxText{text, programTitle(), MessageStyle::Exclamation}; };
     switch (status) {
     case S::Loaded:
         return std::nullopt;

@@ -9,7 +9,7 @@ struct Lesson {
 };
 
 // Raw literals keep the backquote, quotes, backslash and bar of lessons 16 to 18 as typed.
-constexpr std::array<Lesson, LessonCount> kLessons{{
+constexpr std::array<Lesson, LessonCount> Lessons{{
     {u"01_a_s_l_;_（中列鍵）",
      R"(aa;; ssll ;;ss llaa aass ll;; ssaa ;;ll a;a; slsl ;a;a lsls aall ss;; ;;aa llss sal; las; ;lsa al;s aasl l;sa sall ;asl)"},
     {u"02_d_f_j_k_（中列鍵）",
@@ -48,23 +48,23 @@ constexpr std::array<Lesson, LessonCount> kLessons{{
      R"(6vU' tY7(m lIfp? Ahrfy J/rjT )9oqc qiKQ3 gkGdR }By"O Cb5@# .)wcz uaX[! ^0tbL a8=m4 ;dzx+ uP|HF *g$ks n1_-j eW:Mw sS\>V pN~`x E"Dio Z<lvh n%{,e 2hgSb iN.n" 2KQ=I W1tCl ?>m7_ d@a(A -BfO8 T~j9! [;lRo r]uk3 6HZ$< 'LzEx PftUz qpkFV r5w^/ eswgy q\Xye i0)by "vcc4 hJv`u :,{|+ dMn*% apmxj s#oDG})"},
 }};
 
-bool InRange(int number)
+bool inRange(int number)
 {
     return number >= 1 && number <= LessonCount;
 }
 } // namespace
 
-QString LessonCaption(int number)
+QString lessonCaption(int number)
 {
-    if (!InRange(number))
+    if (!inRange(number))
         return {};
-    return QString::fromUtf16(kLessons[number - 1].caption);
+    return QString::fromUtf16(Lessons[number - 1].caption);
 }
 
 QString LessonText(int number)
 {
     // The trailing space gives the last group a character after it to type.
-    if (!InRange(number))
+    if (!inRange(number))
         return QStringLiteral(" ");
-    return QString::fromLatin1(kLessons[number - 1].text) + u' ';
+    return QString::fromLatin1(Lessons[number - 1].text) + u' ';
 }

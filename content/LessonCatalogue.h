@@ -6,7 +6,7 @@
 constexpr int LessonCount = 18;
 
 // Menu caption of lesson 1..18; an empty string for any other number.
-QString LessonCaption(int number);
+QString lessonCaption(int number);
 
 // Drill text of lesson 1..18 followed by one space, the single line handed to the layout;
 // " " for any other number.

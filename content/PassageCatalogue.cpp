@@ -5,7 +5,7 @@
 namespace {
 // One paragraph each, printable ASCII only: a dash is "---" and quotation marks are a
 // backquote and an apostrophe, so every character has a key of its own on the keyboard.
-constexpr std::array<const char*, PassageCount> kPassages{
+constexpr std::array<const char*, PassageCount> Passages{
     // 01
     "Thou hast made me endless, and yet I forget it each morning when I wake and count my "
     "small tasks like pebbles in my palm. Then thou comest quietly in through the open window "
@@ -141,22 +141,22 @@ constexpr std::array<const char*, PassageCount> kPassages{
     "art in both.",
 };
 
-bool InRange(int number)
+bool inRange(int number)
 {
     return number >= 1 && number <= PassageCount;
 }
 } // namespace
 
-QString PassageCaption(int number)
+QString passageCaption(int number)
 {
-    if (!InRange(number))
+    if (!inRange(number))
         return {};
     return QStringLiteral("%1_QuorlanGITANJALI_頌歌詩選").arg(number, 2, 10, QLatin1Char('0'));
 }
 
 QString PassageText(int number)
 {
-    if (!InRange(number))
+    if (!inRange(number))
         return QStringLiteral(" ");
-    return QString::fromLatin1(kPassages[number - 1]) + u' ';
+    return QString::fromLatin1(Passages[number - 1]) + u' ';
 }

@@ -6,7 +6,7 @@
 constexpr int PassageCount = 18;
 
 // Menu caption of passage 1..18 ("01_QuorlanGITANJALI_頌歌詩選" ...); empty for any other number.
-QString PassageCaption(int number);
+QString passageCaption(int number);
 
 // Passage 1..18 followed by one space, the single line handed to the layout;
 // " " for any other number.

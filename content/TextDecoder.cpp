@@ -8,7 +8,7 @@ class TextDecoder::Reading {
 public:
     // cutOffDropped: a character cut off at the end is dropped, not an error.
     explicit Reading(QStringConverter::Encoding encoding, bool cutOffDropped = false)
-        : decoder_(encoding, encoding == QStringConverter::Utf8 ? kUtf8Flags : QStringConverter::Flag::Default),
+        : decoder_(encoding, encoding == QStringConverter::Utf8 ? Utf8Flags : QStringConverter::Flag::Default),
           utf8_(encoding == QStringConverter::Utf8), cutOffDropped_(cutOffDropped)
     {
     }
@@ -32,7 +32,7 @@ public:
             return chars;
         }
         pending_.append(bytes);
-        const qsizetype piece = last && !cutOffDropped_ ? pending_.size() : StartOfLastSequence(pending_);
+        const qsizetype piece = last && !cutOffDropped_ ? pending_.size() : startOfLastSequence(pending_);
         QString chars = decoder_(QByteArrayView(pending_).first(piece));
         error_ = error_ || decoder_.hasError();
         pending_.remove(0, piece);
@@ -61,7 +61,7 @@ public:
             if (i < chars.size() && chars[i] == u'\0')
                 ++lineChars_;
             // Checked as the line grows, so that an endless one is given up early.
-            if (lineChars_ > kMaxLineChars)
+            if (lineChars_ > MaxLineChars)
                 return fail(PracticeLines::Status::LineTooLong);
             if (i < chars.size() && chars[i] != u'\0')
                 endLine();
@@ -72,11 +72,11 @@ public:
     {
         if (failed())
             return;
-        const QStringView line = TrimSpaces(line_);
+        const QStringView line = trimSpaces(line_);
         if (!line.isEmpty()) {
-            if (lines_.size() == kMaxPracticeLines)
+            if (lines_.size() == MaxPracticeLines)
                 return fail(PracticeLines::Status::TooManyLines);
-            if (textChars_ + line.size() > kMaxTextChars)
+            if (textChars_ + line.size() > MaxTextChars)
                 return fail(PracticeLines::Status::TextTooLong);
             textChars_ += line.size();
             lines_.append(line.toString());
@@ -89,7 +89,7 @@ public:
     QStringList takeLines() { return std::move(lines_); }
 
 private:
-    static qsizetype StartOfLastSequence(QByteArrayView bytes)
+    static qsizetype startOfLastSequence(QByteArrayView bytes)
     {
         for (qsizetype i = bytes.size() - 1; i >= 0 && i >= bytes.size() - 4; --i) {
             const auto byte = static_cast<uchar>(bytes[i]);
@@ -98,7 +98,7 @@ private:
         }
         return bytes.size();
     }
-    static constexpr auto kUtf8Flags = QStringConverter::Flag::Stateless | QStringConverter::Flag::ConvertInitialBom;
+    static constexpr auto Utf8Flags = QStringConverter::Flag::Stateless | QStringConverter::Flag::ConvertInitialBom;
     void fail(PracticeLines::Status why)
     {
         failure_ = why;
@@ -249,7 +249,7 @@ PracticeLines TextDecoder::finish()
     return text;
 }
 
-PracticeLines DecodePracticeText(QByteArrayView bytes, const char* big5Codec)
+PracticeLines decodePracticeText(QByteArrayView bytes, const char* big5Codec)
 {
     TextDecoder decoder(big5Codec);
     decoder.feed(bytes);

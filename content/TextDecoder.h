@@ -6,7 +6,7 @@
 #include <memory>
 
 // Most non-blank lines a practice text may hold.
-inline constexpr qsizetype kMaxPracticeLines = 2000;
+inline constexpr qsizetype MaxPracticeLines = 2000;
 
 // A text is read whatever its size, so these bounds keep a hostile file cheap to refuse. Both
 // lie far above the 32,767 characters the window can lay out.
@@ -14,17 +14,17 @@ inline constexpr qsizetype kMaxPracticeLines = 2000;
 //   ends, one endless line or gigabytes of NULs, is refused after at most 2 MiB are read.
 // - Its non-blank lines may take 4 Mi characters together, 2000 lines of 2000 characters:
 //   even with every encoding still in play, reading holds a few tens of megabytes at most.
-inline constexpr qsizetype kMaxLineChars = qsizetype(1) << 20;
-inline constexpr qsizetype kMaxTextChars = qsizetype(1) << 22;
+inline constexpr qsizetype MaxLineChars = qsizetype(1) << 20;
+inline constexpr qsizetype MaxTextChars = qsizetype(1) << 22;
 
 // Qt's name of code page 950 (Big5), the encoding the practice files were written in. ICU's
 // Windows table: "cp950" is an IBM variant that disagrees on several characters.
-inline constexpr char kBig5Codec[] = "windows-950";
+inline constexpr char Big5Codec[] = "windows-950";
 
 struct PracticeLines {
     // Why a text is refused. Big5CodecMissing: it is (or may be) Big5 and this build cannot
-    // decode it. The others: more than kMaxPracticeLines non-blank lines, a line of more than
-    // kMaxLineChars, non-blank lines of more than kMaxTextChars together.
+    // decode it. The others: more than MaxPracticeLines non-blank lines, a line of more than
+    // MaxLineChars, non-blank lines of more than MaxTextChars together.
     enum class Status { Loaded, Big5CodecMissing, TooManyLines, LineTooLong, TextTooLong };
     Status status = Status::Loaded;
     QStringList lines; // Loaded only
@@ -44,7 +44,7 @@ struct PracticeLines {
 // So every reading still possible is kept up, and feed() tells when all of them have failed.
 class TextDecoder {
 public:
-    explicit TextDecoder(const char* big5Codec = kBig5Codec);
+    explicit TextDecoder(const char* big5Codec = Big5Codec);
     ~TextDecoder();
     TextDecoder(const TextDecoder&) = delete;
     TextDecoder& operator=(const TextDecoder&) = delete;
@@ -76,4 +76,4 @@ private:
 };
 
 // The same for bytes that are all at hand.
-PracticeLines DecodePracticeText(QByteArrayView bytes, const char* big5Codec = kBig5Codec);
+PracticeLines decodePracticeText(QByteArrayView bytes, const char* big5Codec = Big5Codec);

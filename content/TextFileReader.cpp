@@ -2,7 +2,7 @@
 #include <QFile>
 #include <QFileInfo>
 
-TextFileLoad ReadTextFile(const QString& path, const char* big5Codec)
+TextFileLoad readTextFile(const QString& path, const char* big5Codec)
 {
     TextFileLoad load;
     const QFileInfo info(path);

@@ -14,4 +14,4 @@ struct TextFileLoad {
 
 // Reads a practice-text file (see TextDecoder), whatever its size, only as far as its outcome
 // needs.
-TextFileLoad ReadTextFile(const QString& path, const char* big5Codec = kBig5Codec);
+TextFileLoad readTextFile(const QString& path, const char* big5Codec = Big5Codec);

@@ -4,7 +4,7 @@
 #include <array>
 
 namespace {
-constexpr std::array<const char16_t*, 12> kWebAddressLines{
+constexpr std::array<const char16_t*, 12> WebAddressLines{
     u"1.Google網址",
     u"www.google.com google.com google.com",
     u"2.Hinet 部落格 網址",
@@ -20,7 +20,7 @@ constexpr std::array<const char16_t*, 12> kWebAddressLines{
 };
 
 // No heading 2: the numbering 1, 3, 4, 5 is deliberate, not a gap to fill.
-constexpr std::array<const char16_t*, 11> kAlphabetLines{
+constexpr std::array<const char16_t*, 11> AlphabetLines{
     u"1.英文字母小寫順序",
     u"abcdefghijklmnopqrstuvwxyz",
     u"3.英文字母大寫順序",
@@ -34,7 +34,7 @@ constexpr std::array<const char16_t*, 11> kAlphabetLines{
     u"kmw3817@gmail.com",
 };
 
-constexpr std::array<const char16_t*, 9> kMailAddressLines{
+constexpr std::array<const char16_t*, 9> MailAddressLines{
     u"yahoo信箱位址練打",
     u"@yahoo.com.tw @yahoo.com.tw",
     u"tiger12345@yahoo.com.tw",
@@ -46,45 +46,45 @@ constexpr std::array<const char16_t*, 9> kMailAddressLines{
     u"cheerful998877@yahoo.com.tw",
 };
 
-constexpr std::array<WarmUpSet, WarmUpSetCount> kWarmUpSets{{
-    {"mnuCR2", u"網址練打", u"_三四年級網址練打熱身", kWebAddressLines},
-    {"mnuCR3", u"三四年級", u"_三四年級大小寫課前熱身", kAlphabetLines},
-    {"mnuCR4", u"Yahoo信箱_練習", u"_yahoo信箱位址練打", kMailAddressLines},
+constexpr std::array<WarmUpSet, WarmUpSetCount> WarmUpSets{{
+    {"mnuCR2", u"網址練打", u"_三四年級網址練打熱身", WebAddressLines},
+    {"mnuCR3", u"三四年級", u"_三四年級大小寫課前熱身", AlphabetLines},
+    {"mnuCR4", u"Yahoo信箱_練習", u"_yahoo信箱位址練打", MailAddressLines},
 }};
 
-bool InRange(int index)
+bool inRange(int index)
 {
     return index >= 0 && index < WarmUpSetCount;
 }
 } // namespace
 
-const WarmUpSet& WarmUpSetAt(int index)
+const WarmUpSet& warmUpSetAt(int index)
 {
-    Q_ASSERT(InRange(index));
-    return kWarmUpSets[index];
+    Q_ASSERT(inRange(index));
+    return WarmUpSets[index];
 }
 
-QStringList WarmUpLines(int index)
+QStringList warmUpLines(int index)
 {
-    if (!InRange(index))
+    if (!inRange(index))
         return {};
     QStringList lines;
-    for (const char16_t* line : kWarmUpSets[index].lines)
+    for (const char16_t* line : WarmUpSets[index].lines)
         lines.append(QString::fromUtf16(line));
     return lines;
 }
 
-QString WarmUpMenuName(int index)
+QString warmUpMenuName(int index)
 {
-    return InRange(index) ? QString::fromLatin1(kWarmUpSets[index].menuName) : QString();
+    return inRange(index) ? QString::fromLatin1(WarmUpSets[index].menuName) : QString();
 }
 
-QString WarmUpMenuCaption(int index)
+QString warmUpMenuCaption(int index)
 {
-    return InRange(index) ? QString::fromUtf16(kWarmUpSets[index].menuCaption) : QString();
+    return inRange(index) ? QString::fromUtf16(WarmUpSets[index].menuCaption) : QString();
 }
 
-QString WarmUpCaptionSuffix(int index)
+QString warmUpCaptionSuffix(int index)
 {
-    return InRange(index) ? QString::fromUtf16(kWarmUpSets[index].captionSuffix) : QString();
+    return inRange(index) ? QString::fromUtf16(WarmUpSets[index].captionSuffix) : QString();
 }

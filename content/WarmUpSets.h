@@ -16,10 +16,10 @@ struct WarmUpSet {
 constexpr int WarmUpSetCount = 3;
 
 // Set 0..2 in menu order; the index must be in range.
-const WarmUpSet& WarmUpSetAt(int index);
+const WarmUpSet& warmUpSetAt(int index);
 
 // The set's lines in order, line 1 first; empty for an index outside 0..2.
-QStringList WarmUpLines(int index);
-QString WarmUpMenuName(int index);
-QString WarmUpMenuCaption(int index);
-QString WarmUpCaptionSuffix(int index);
+QStringList warmUpLines(int index);
+QString warmUpMenuName(int index);
+QString warmUpMenuCaption(int index);
+QString warmUpCaptionSuffix(int index);

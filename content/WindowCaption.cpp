@@ -2,6 +2,6 @@
 #include "platform/ProgramInfo.h"
 
 
-QString CaptionForMenuItem(const QString& itemCaption) { return ProgramTitle() + u'_' + itemCaption; }
-QString CaptionForWarmUp(const QString& suffix) { return ProgramTitle() + suffix; }
-QString CaptionForFile(const QString& fileName) { return ProgramTitle() + QStringLiteral("__") + fileName; }
+QString captionForMenuItem(const QString& itemCaption) { return programTitle() + u'_' + itemCaption; }
+QString captionForWarmUp(const QString& suffix) { return programTitle() + suffix; }
+QString captionForFile(const QString& fileName) { return programTitle() + QStringLiteral("__") + fileName; }

@@ -2,21 +2,21 @@
 #include <QDir>
 
 ChooserResult::ChooserResult(const QString& pathBefore)
-    : SavedPath(pathBefore), TextFilePath(pathBefore)
+    : SavedPath_(pathBefore), TextFilePath_(pathBefore)
 {
 }
 
 void ChooserResult::choose(const QString& folder, const QString& fileName)
 {
-    TextFilePath = QDir(folder).filePath(fileName);
+    TextFilePath_ = QDir(folder).filePath(fileName);
 }
 
 void ChooserResult::cancel()
 {
-    TextFilePath = SavedPath;
+    TextFilePath_ = SavedPath_;
 }
 
-QString DriveOfFolder(const QStringList& drives, const QString& folder)
+QString driveOfFolder(const QStringList& drives, const QString& folder)
 {
     QString found;
     for (const QString& drive : drives) {

@@ -13,14 +13,14 @@ public:
     void choose(const QString& folder, const QString& fileName);
     void cancel();
 
-    const QString& textFilePath() const { return TextFilePath; }
+    const QString& textFilePath() const { return TextFilePath_; }
 
 private:
-    QString SavedPath;
-    QString TextFilePath;
+    QString SavedPath_;
+    QString TextFilePath_;
 };
 
 // The drive list's entry for a folder: the deepest of the listed mount points that holds it.
 // Asking the system for the folder's own mount point instead can name one the list leaves out
 // (one not ready, or in a chroot a folder of the host), and the list would then show no drive.
-QString DriveOfFolder(const QStringList& drives, const QString& folder);
+QString driveOfFolder(const QStringList& drives, const QString& folder);

@@ -25,7 +25,7 @@ PlainBox::PlainBox(int clientWidth, int clientHeight, QWidget* parent)
     QFont font(QString::fromUtf16(MingFace));
     font.setPointSizeF(9.75);
     setFont(font);
-    setFixedSize(Pixels(clientWidth), Pixels(clientHeight));
+    setFixedSize(twipsToPixels(clientWidth), twipsToPixels(clientHeight));
     if (parent)
         move(placeOver(parent->window()->frameGeometry()));  // also keeps QDialog from centring it
 
@@ -38,7 +38,7 @@ PlainBox::PlainBox(int clientWidth, int clientHeight, QWidget* parent)
 void PlainBox::placeControls(std::span<const ControlBox> table)
 {
     for (const ControlBox& box : table) {
-        auto* control = findChild<QWidget*>(DesignName(box.name));
+        auto* control = findChild<QWidget*>(designName(box.name));
         if (!control)
             qFatal("no control %s in the box", box.name.data());  // a fault in the design table
         control->setGeometry(box.pixels());

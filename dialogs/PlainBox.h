@@ -22,7 +22,7 @@ protected:
     static Control* makeNamed(QWidget* parent, std::string_view name)
     {
         auto* control = new Control(parent);
-        control->setObjectName(DesignName(name));
+        control->setObjectName(designName(name));
         return control;
     }
 

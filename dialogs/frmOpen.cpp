@@ -22,11 +22,11 @@
 
 namespace {
 
-constexpr int kClientWidth = 7350;
-constexpr int kClientHeight = 4065;
+constexpr int ClientWidth = 7350;
+constexpr int ClientHeight = 4065;
 
 // The design, in tab order; controls that take no focus simply drop out of the chain.
-constexpr std::array kControls{
+constexpr std::array Controls{
     ControlBox{"OKButton", 6000, 3120, 1215, 375},
     ControlBox{"CancelButton", 6000, 3600, 1215, 375},
     ControlBox{"Drive1", 180, 180, 3015, 315},
@@ -64,7 +64,7 @@ QLabel* makeCircle(QWidget* parent, const ControlBox& box, const QColor& colour)
     painter.end();
 
     auto* shape = new QLabel(parent);
-    shape->setObjectName(DesignName(box.name));
+    shape->setObjectName(designName(box.name));
     shape->setPixmap(picture);
     return shape;
 }
@@ -98,7 +98,7 @@ frmOpen::frmOpen(const QString& textFilePath, MessageBoxService& messages, QWidg
     setWindowTitle(QStringLiteral("開啟檔案"));
     setModal(true);
     setFont(mingFont(9.75));
-    setFixedSize(Pixels(kClientWidth), Pixels(kClientHeight));  // QDialog centres it over its parent
+    setFixedSize(twipsToPixels(ClientWidth), twipsToPixels(ClientHeight));  // QDialog centres it over its parent
 
     buildControls();
     fillDrives();
@@ -108,52 +108,52 @@ frmOpen::frmOpen(const QString& textFilePath, MessageBoxService& messages, QWidg
     if (QFileInfo(start).isDir())
         showFolder(start);
     else
-        Dir1->expand(dirModel_->index(QDir::rootPath()));
+        Dir1_->expand(dirModel_->index(QDir::rootPath()));
 
-    OKButton->setEnabled(false);
-    CancelButton->setFocus();
+    OKButton_->setEnabled(false);
+    CancelButton_->setFocus();
 }
 
 void frmOpen::buildControls()
 {
-    OKButton = new QPushButton(QStringLiteral("開啟"), this);
-    OKButton->setObjectName(QStringLiteral("OKButton"));
-    CancelButton = new QPushButton(QStringLiteral("取消"), this);
-    CancelButton->setObjectName(QStringLiteral("CancelButton"));
+    OKButton_ = new QPushButton(QStringLiteral("開啟"), this);
+    OKButton_->setObjectName(QStringLiteral("OKButton"));
+    CancelButton_ = new QPushButton(QStringLiteral("取消"), this);
+    CancelButton_->setObjectName(QStringLiteral("CancelButton"));
 
-    Drive1 = new QComboBox(this);
-    Drive1->setObjectName(QStringLiteral("Drive1"));
+    Drive1_ = new QComboBox(this);
+    Drive1_->setObjectName(QStringLiteral("Drive1"));
 
     dirModel_ = new QFileSystemModel(this);
     dirModel_->setFilter(QDir::Dirs | QDir::NoDotAndDotDot);
     dirModel_->setRootPath(QDir::rootPath());
-    Dir1 = new QTreeView(this);
-    Dir1->setObjectName(QStringLiteral("Dir1"));
-    Dir1->setModel(dirModel_);
-    Dir1->setHeaderHidden(true);
+    Dir1_ = new QTreeView(this);
+    Dir1_->setObjectName(QStringLiteral("Dir1"));
+    Dir1_->setModel(dirModel_);
+    Dir1_->setHeaderHidden(true);
     for (int column = 1; column < dirModel_->columnCount(); ++column)
-        Dir1->hideColumn(column);
+        Dir1_->hideColumn(column);
 
     // A listing taken when the folder is shown: a file that changes on disk afterwards can
     // neither vanish from under the user's choice nor move the highlight to its neighbour.
-    File1 = new QListWidget(this);
-    File1->setObjectName(QStringLiteral("File1"));
+    File1_ = new QListWidget(this);
+    File1_->setObjectName(QStringLiteral("File1"));
 
-    txtFileName = new QLineEdit(this);
-    txtFileName->setObjectName(QStringLiteral("txtFileName"));
-    txtFileName->setFont(mingFont(12));
+    txtFileName_ = new QLineEdit(this);
+    txtFileName_->setObjectName(QStringLiteral("txtFileName"));
+    txtFileName_->setFont(mingFont(12));
     // Only the file list chooses a file; an edited name would be ignored, so none is allowed.
-    txtFileName->setReadOnly(true);
+    txtFileName_->setReadOnly(true);
 
     makeLabel(this, "Label1_1", QStringLiteral("檔案類型：* . t x t"));
     makeLabel(this, "Label2", QStringLiteral("檔名："));
     makeLabel(this, "Label1_0", QStringLiteral("請選擇打字檔案…"));
-    makeCircle(this, kControls[DesignIndex(kControls, "Shape5_1")], QColor(255, 0, 0));
-    makeCircle(this, kControls[DesignIndex(kControls, "Shape5_0")], QColor(0, 64, 0));  // made last, so drawn over the red one
+    makeCircle(this, Controls[designIndex(Controls, "Shape5_1")], QColor(255, 0, 0));
+    makeCircle(this, Controls[designIndex(Controls, "Shape5_0")], QColor(0, 64, 0));  // made last, so drawn over the red one
 
     QWidget* previous = nullptr;
-    for (const ControlBox& box : kControls) {
-        auto* control = findChild<QWidget*>(DesignName(box.name), Qt::FindDirectChildrenOnly);
+    for (const ControlBox& box : Controls) {
+        auto* control = findChild<QWidget*>(designName(box.name), Qt::FindDirectChildrenOnly);
         control->setGeometry(box.pixels());
         if (control->focusPolicy() == Qt::NoFocus)
             continue;
@@ -162,25 +162,25 @@ void frmOpen::buildControls()
         previous = control;
     }
 
-    OKButton->installEventFilter(this);
-    CancelButton->installEventFilter(this);
-    connect(OKButton, &QPushButton::clicked, this, &frmOpen::OKButton_Click);
-    connect(CancelButton, &QPushButton::clicked, this, &frmOpen::CancelButton_Click);
-    connect(Drive1, &QComboBox::activated, this, &frmOpen::Drive1_Change);
-    connect(Dir1->selectionModel(), &QItemSelectionModel::currentChanged, this, &frmOpen::Dir1_Change);
-    connect(File1, &QListWidget::itemSelectionChanged, this, &frmOpen::File1_Click);
-    connect(File1, &QListWidget::itemDoubleClicked, this,
+    OKButton_->installEventFilter(this);
+    CancelButton_->installEventFilter(this);
+    connect(OKButton_, &QPushButton::clicked, this, &frmOpen::OKButton_Click);
+    connect(CancelButton_, &QPushButton::clicked, this, &frmOpen::CancelButton_Click);
+    connect(Drive1_, &QComboBox::activated, this, &frmOpen::Drive1_Change);
+    connect(Dir1_->selectionModel(), &QItemSelectionModel::currentChanged, this, &frmOpen::Dir1_Change);
+    connect(File1_, &QListWidget::itemSelectionChanged, this, &frmOpen::File1_Click);
+    connect(File1_, &QListWidget::itemDoubleClicked, this,
             [this](const QListWidgetItem* item) { File1_DblClick(item->text()); });
-    connect(txtFileName, &QLineEdit::textChanged, this, &frmOpen::txtFileName_Change);
+    connect(txtFileName_, &QLineEdit::textChanged, this, &frmOpen::txtFileName_Change);
 
     // The folders around the current one arrive and are sorted after it was chosen, pushing it
     // out of view: follow it until the user scrolls the tree or opens a folder.
     connect(dirModel_, &QAbstractItemModel::layoutChanged, this, [this] {
         if (following_)
-            Dir1->scrollTo(Dir1->currentIndex());
+            Dir1_->scrollTo(Dir1_->currentIndex());
     });
-    connect(Dir1->verticalScrollBar(), &QAbstractSlider::actionTriggered, this, [this] { following_ = false; });
-    connect(Dir1, &QTreeView::expanded, this, [this] { following_ = false; });
+    connect(Dir1_->verticalScrollBar(), &QAbstractSlider::actionTriggered, this, [this] { following_ = false; });
+    connect(Dir1_, &QTreeView::expanded, this, [this] { following_ = false; });
 }
 
 // Qt's arrow keys would carry the focus from one button to the next: a file clicked, then Down,
@@ -209,46 +209,46 @@ void frmOpen::fillDrives()
             volumes.insert(volume.rootPath(), volume.name());
     volumes.insert(QDir::rootPath(), volumes.value(QDir::rootPath()));
     for (auto it = volumes.cbegin(); it != volumes.cend(); ++it)
-        Drive1->addItem(it.value().isEmpty() ? it.key() : QStringLiteral("%1  [%2]").arg(it.key(), it.value()), it.key());
+        Drive1_->addItem(it.value().isEmpty() ? it.key() : QStringLiteral("%1  [%2]").arg(it.key(), it.value()), it.key());
 }
 
 void frmOpen::showFolder(const QString& folder)
 {
     const QModelIndex index = dirModel_->index(folder);
-    Dir1->setCurrentIndex(index);
-    Dir1->scrollTo(index);  // opens the folders above it
-    Dir1->expand(index);    // its subfolders show below it, one step away
+    Dir1_->setCurrentIndex(index);
+    Dir1_->scrollTo(index);  // opens the folders above it
+    Dir1_->expand(index);    // its subfolders show below it, one step away
     following_ = true;
 }
 
 void frmOpen::showFiles(const QString& folder)
 {
     folder_ = folder;
-    File1->clear();
+    File1_->clear();
     if (!folder.isEmpty())  // an empty QDir would list the process's current folder
-        File1->addItems(QDir(folder).entryList({QStringLiteral("*.txt")}, QDir::Files, QDir::Name | QDir::IgnoreCase));
+        File1_->addItems(QDir(folder).entryList({QStringLiteral("*.txt")}, QDir::Files, QDir::Name | QDir::IgnoreCase));
 }
 
 void frmOpen::showDriveOf(const QString& folder)
 {
     QStringList drives;
-    for (int i = 0; i < Drive1->count(); ++i)
-        drives << Drive1->itemData(i).toString();
+    for (int i = 0; i < Drive1_->count(); ++i)
+        drives << Drive1_->itemData(i).toString();
     // Mount points are real paths; a folder reached through a link lies where the link points.
     const QString real = QFileInfo(folder).canonicalFilePath();
-    const int drive = Drive1->findData(DriveOfFolder(drives, real.isEmpty() ? folder : real));
+    const int drive = Drive1_->findData(driveOfFolder(drives, real.isEmpty() ? folder : real));
     if (drive >= 0)
-        Drive1->setCurrentIndex(drive);
+        Drive1_->setCurrentIndex(drive);
 }
 
 void frmOpen::reportUnreadable()
 {
-    messages_.show(QStringLiteral("無法讀取這個磁碟或資料夾。"), ProgramTitle(), MessageStyle::Exclamation);
+    messages_.show(QStringLiteral("無法讀取這個磁碟或資料夾。"), programTitle(), MessageStyle::Exclamation);
 }
 
 void frmOpen::Drive1_Change(int index)
 {
-    const QString root = Drive1->itemData(index).toString();
+    const QString root = Drive1_->itemData(index).toString();
     if (canList(root)) {
         showFolder(root);
         return;
@@ -270,11 +270,11 @@ void frmOpen::Dir1_Change(const QModelIndex& current)
 
 void frmOpen::File1_Click()
 {
-    const QList<QListWidgetItem*> selected = File1->selectedItems();
+    const QList<QListWidgetItem*> selected = File1_->selectedItems();
     if (selected.isEmpty())
         return;
     const QString name = selected.first()->text();
-    txtFileName->setText(name);
+    txtFileName_->setText(name);
     result_.choose(folder_, name);
 }
 
@@ -288,8 +288,8 @@ void frmOpen::txtFileName_Change(const QString& text)
 {
     if (text.trimmed().isEmpty())
         return;
-    OKButton->setEnabled(true);
-    OKButton->setFocus();
+    OKButton_->setEnabled(true);
+    OKButton_->setFocus();
 }
 
 void frmOpen::OKButton_Click()

@@ -48,10 +48,10 @@ private:
 
     QFileSystemModel* dirModel_ = nullptr;
 
-    QPushButton* OKButton = nullptr;
-    QPushButton* CancelButton = nullptr;
-    QComboBox* Drive1 = nullptr;
-    QTreeView* Dir1 = nullptr;
-    QListWidget* File1 = nullptr;
-    QLineEdit* txtFileName = nullptr;
+    QPushButton* OKButton_ = nullptr;
+    QPushButton* CancelButton_ = nullptr;
+    QComboBox* Drive1_ = nullptr;
+    QTreeView* Dir1_ = nullptr;
+    QListWidget* File1_ = nullptr;
+    QLineEdit* txtFileName_ = nullptr;
 };

@@ -6,11 +6,11 @@
 
 namespace {
 
-constexpr int kClientWidth = 7800;
-constexpr int kClientHeight = 3960;
+constexpr int ClientWidth = 7800;
+constexpr int ClientHeight = 3960;
 
 // The picture, the heading and the tips sit inside Frame1, so their places are relative to it.
-constexpr std::array<ControlBox, 5> kControls{{
+constexpr std::array<ControlBox, 5> Controls{{
     {"Frame1", 120, 60, 7560, 3330},
     {"imgPosture", 150, 165, 3000, 3000},
     {"lblHeading", 3360, 165, 4080, 345},
@@ -19,7 +19,7 @@ constexpr std::array<ControlBox, 5> kControls{{
 }};
 
 // Short and friendly: the readers are nine or ten years old. "\n" starts a new line in a tip.
-constexpr std::array kTips{
+constexpr std::array Tips{
     u"坐直，背輕輕靠著椅背。",
     u"兩腳平放在地板上。",
     u"手肘大約彎成直角，前臂放平。",
@@ -33,7 +33,7 @@ QString tipsText()
 {
     // A table keeps a wrapped tip clear of its bullet.
     QString html = QStringLiteral("<table cellspacing=\"0\" cellpadding=\"3\">");
-    for (const char16_t* tip : kTips) {
+    for (const char16_t* tip : Tips) {
         const QString text = QString::fromUtf16(tip).toHtmlEscaped().replace(u'\n', QStringLiteral("<br>"));
         html += QStringLiteral("<tr><td>•</td><td>%1</td></tr>").arg(text);
     }
@@ -42,29 +42,29 @@ QString tipsText()
 
 } // namespace
 
-frmPosture::frmPosture(QWidget* parent) : PlainBox(kClientWidth, kClientHeight, parent)
+frmPosture::frmPosture(QWidget* parent) : PlainBox(ClientWidth, ClientHeight, parent)
 {
-    Frame1 = makeNamed<QGroupBox>(this, "Frame1");
+    Frame1_ = makeNamed<QGroupBox>(this, "Frame1");
 
-    imgPosture = makeNamed<QLabel>(Frame1, "imgPosture");
-    imgPosture->setPixmap(QPixmap(QStringLiteral(":/posture.png")));
+    imgPosture_ = makeNamed<QLabel>(Frame1_, "imgPosture");
+    imgPosture_->setPixmap(QPixmap(QStringLiteral(":/posture.png")));
 
-    lblHeading = makeNamed<QLabel>(Frame1, "lblHeading");
-    lblHeading->setText(QStringLiteral("打字姿勢小叮嚀"));
+    lblHeading_ = makeNamed<QLabel>(Frame1_, "lblHeading");
+    lblHeading_->setText(QStringLiteral("打字姿勢小叮嚀"));
     QFont heading = font();
     heading.setPointSizeF(12);
     heading.setBold(true);
-    lblHeading->setFont(heading);
+    lblHeading_->setFont(heading);
 
-    lblTips = makeNamed<QLabel>(Frame1, "lblTips");
-    lblTips->setTextFormat(Qt::RichText);
-    lblTips->setTextInteractionFlags(Qt::NoTextInteraction);  // a rich-text label would keep the click that closes the box
-    lblTips->setText(tipsText());
-    lblTips->setWordWrap(true);
-    lblTips->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    lblTips_ = makeNamed<QLabel>(Frame1_, "lblTips");
+    lblTips_->setTextFormat(Qt::RichText);
+    lblTips_->setTextInteractionFlags(Qt::NoTextInteraction);  // a rich-text label would keep the click that closes the box
+    lblTips_->setText(tipsText());
+    lblTips_->setWordWrap(true);
+    lblTips_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    Command1 = makeOkButton();
-    placeControls(kControls);
+    Command1_ = makeOkButton();
+    placeControls(Controls);
 
-    Command1->setFocus();
+    Command1_->setFocus();
 }

@@ -14,9 +14,9 @@ public:
     explicit frmPosture(QWidget* parent = nullptr);
 
 private:
-    QGroupBox* Frame1 = nullptr;
-    QLabel* imgPosture = nullptr;
-    QLabel* lblHeading = nullptr;
-    QLabel* lblTips = nullptr;
-    QPushButton* Command1 = nullptr;
+    QGroupBox* Frame1_ = nullptr;
+    QLabel* imgPosture_ = nullptr;
+    QLabel* lblHeading_ = nullptr;
+    QLabel* lblTips_ = nullptr;
+    QPushButton* Command1_ = nullptr;
 };

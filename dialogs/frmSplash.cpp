@@ -9,11 +9,11 @@
 
 namespace {
 
-constexpr int kClientWidth = 4215;
-constexpr int kClientHeight = 3600;
+constexpr int ClientWidth = 4215;
+constexpr int ClientHeight = 3600;
 
 // The design. The labels and the logo sit inside Frame1, so their places are relative to it.
-constexpr std::array<ControlBox, 10> kControls{{
+constexpr std::array<ControlBox, 10> Controls{{
     {"Frame1", 120, 60, 4020, 2970},
     {"lblProductName", 1860, 180, 1920, 345},
     {"lblCompanyProduct", 1920, 660, 1920, 180},
@@ -36,7 +36,7 @@ struct LabelLook {
     qreal points;
 };
 
-constexpr std::array kLabelLooks{
+constexpr std::array LabelLooks{
     LabelLook{"lblProductName", Qt::AlignHCenter, Sizing::ToText, "Arial Black", 12},
     LabelLook{"lblCompanyProduct", Qt::AlignRight, Sizing::ToText, nullptr, 0},
     LabelLook{"lblVersion", Qt::AlignRight, Sizing::ToText, nullptr, 0},
@@ -47,9 +47,9 @@ constexpr std::array kLabelLooks{
 
 constexpr bool designed(std::string_view name)
 {
-    return std::ranges::any_of(kControls, [name](const ControlBox& box) { return box.name == name; });
+    return std::ranges::any_of(Controls, [name](const ControlBox& box) { return box.name == name; });
 }
-static_assert(std::ranges::all_of(kLabelLooks, [](const LabelLook& look) { return designed(look.name); }));
+static_assert(std::ranges::all_of(LabelLooks, [](const LabelLook& look) { return designed(look.name); }));
 
 // A label sized to its text keeps the edge or centre it is aligned on, so a longer caption grows
 // away from the frame's right edge instead of past it.
@@ -81,46 +81,46 @@ void applyLook(QLabel& label, const LabelLook& look)
 
 } // namespace
 
-frmSplash::frmSplash(WebOpener& web, QWidget* parent) : PlainBox(kClientWidth, kClientHeight, parent), web_(web)
+frmSplash::frmSplash(WebOpener& web, QWidget* parent) : PlainBox(ClientWidth, ClientHeight, parent), web_(web)
 {
-    Frame1 = makeNamed<QGroupBox>(this, "Frame1");
-    lblProductName = makeNamed<QLabel>(Frame1, "lblProductName");
-    lblCompanyProduct = makeNamed<QLabel>(Frame1, "lblCompanyProduct");
-    imgLogo = makeNamed<QLabel>(Frame1, "imgLogo");
-    imgLogo->setPixmap(QPixmap(QStringLiteral(":/icon/32.png")));
-    imgLogo->setScaledContents(true);
-    lblVersion = makeNamed<QLabel>(Frame1, "lblVersion");
-    lblCopyright = makeNamed<QLabel>(Frame1, "lblCopyright");
-    lblCompany = makeNamed<QLabel>(Frame1, "lblCompany");
-    lblNote = makeNamed<QLabel>(Frame1, "lblNote");
-    cmdPage = makeNamed<QPushButton>(this, "cmdPage");
-    Command1 = makeOkButton();
-    placeControls(kControls);
+    Frame1_ = makeNamed<QGroupBox>(this, "Frame1");
+    lblProductName_ = makeNamed<QLabel>(Frame1_, "lblProductName");
+    lblCompanyProduct_ = makeNamed<QLabel>(Frame1_, "lblCompanyProduct");
+    imgLogo_ = makeNamed<QLabel>(Frame1_, "imgLogo");
+    imgLogo_->setPixmap(QPixmap(QStringLiteral(":/icon/32.png")));
+    imgLogo_->setScaledContents(true);
+    lblVersion_ = makeNamed<QLabel>(Frame1_, "lblVersion");
+    lblCopyright_ = makeNamed<QLabel>(Frame1_, "lblCopyright");
+    lblCompany_ = makeNamed<QLabel>(Frame1_, "lblCompany");
+    lblNote_ = makeNamed<QLabel>(Frame1_, "lblNote");
+    cmdPage_ = makeNamed<QPushButton>(this, "cmdPage");
+    Command1_ = makeOkButton();
+    placeControls(Controls);
 
     Form_Load();
 
-    connect(cmdPage, &QPushButton::clicked, this, &frmSplash::cmdPage_Click);
-    Command1->setFocus();
+    connect(cmdPage_, &QPushButton::clicked, this, &frmSplash::cmdPage_Click);
+    Command1_->setFocus();
 }
 
 void frmSplash::Form_Load()
 {
-    lblVersion->setText(QStringLiteral("版本 %1.%2.%3")
+    lblVersion_->setText(QStringLiteral("版本 %1.%2.%3")
                             .arg(ProgramInfo::VersionMajor)
                             .arg(ProgramInfo::VersionMinor)
                             .arg(ProgramInfo::VersionRevision));
-    lblProductName->setText(ProgramInfo::Title());
-    lblCompanyProduct->setText(ProgramInfo::ProductName());
-    lblCopyright->setText(ProgramInfo::Copyright());
-    lblCompany->setText(ProgramInfo::CompanyName());
-    lblNote->setText(ProgramInfo::Comments());
-    cmdPage->setText(ProgramInfo::HomePage());
+    lblProductName_->setText(ProgramInfo::title());
+    lblCompanyProduct_->setText(ProgramInfo::productName());
+    lblCopyright_->setText(ProgramInfo::copyright());
+    lblCompany_->setText(ProgramInfo::companyName());
+    lblNote_->setText(ProgramInfo::comments());
+    cmdPage_->setText(ProgramInfo::homePage());
     // Sized after the captions are in.
-    for (const LabelLook& look : kLabelLooks)
-        applyLook(*findChild<QLabel*>(DesignName(look.name)), look);
+    for (const LabelLook& look : LabelLooks)
+        applyLook(*findChild<QLabel*>(designName(look.name)), look);
 }
 
 void frmSplash::cmdPage_Click()
 {
-    web_.open(ProgramInfo::HomePage());
+    web_.open(ProgramInfo::homePage());
 }

@@ -20,14 +20,14 @@ private:
 
     WebOpener& web_;
 
-    QGroupBox* Frame1 = nullptr;
-    QLabel* lblProductName = nullptr;
-    QLabel* lblCompanyProduct = nullptr;
-    QLabel* imgLogo = nullptr;
-    QLabel* lblVersion = nullptr;
-    QLabel* lblCopyright = nullptr;
-    QLabel* lblCompany = nullptr;
-    QLabel* lblNote = nullptr;
-    QPushButton* cmdPage = nullptr;
-    QPushButton* Command1 = nullptr;
+    QGroupBox* Frame1_ = nullptr;
+    QLabel* lblProductName_ = nullptr;
+    QLabel* lblCompanyProduct_ = nullptr;
+    QLabel* imgLogo_ = nullptr;
+    QLabel* lblVersion_ = nullptr;
+    QLabel* lblCopyright_ = nullptr;
+    QLabel* lblCompany_ = nullptr;
+    QLabel* lblNote_ = nullptr;
+    QPushButton* cmdPage_ = nullptr;
+    QPushButton* Command1_ = nullptr;
 };

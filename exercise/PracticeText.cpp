@@ -7,7 +7,7 @@ using namespace TextGeometry;
 namespace {
 // No row can take more than 56 letters before its row end, so longer runs are broken every
 // 56 letters, whether or not the line has spaces elsewhere.
-QString BreakLongRuns(const QString& s)
+QString breakLongRuns(const QString& s)
 {
     QString out;
     out.reserve(s.size() + s.size() / LongestRun + 1);
@@ -76,7 +76,7 @@ PracticeText LayoutText(const QStringList& lines)
 
     for (qsizetype n = 0; n < lines.size(); ++n) {
         const QString& line = lines.at(n);
-        const QString trimmed = TrimSpaces(line).toString();
+        const QString trimmed = trimSpaces(line).toString();
         if (trimmed.isEmpty())
             break;
 
@@ -91,7 +91,7 @@ PracticeText LayoutText(const QStringList& lines)
         }
 
         // The appended space closes the line's last display row.
-        if (!layTypingLine(BreakLongRuns(trimmed) + u' ', n == 0))
+        if (!layTypingLine(breakLongRuns(trimmed) + u' ', n == 0))
             break;
     }
     // The text never ends with Enter.

@@ -49,7 +49,7 @@ struct SubTitle {
 class PracticeText {
 public:
     int CharCount() const { return static_cast<int>(titles_.size()); }
-    int SubTitleCount() const { return static_cast<int>(subTitles_.size()); }
+    int subTitleCount() const { return static_cast<int>(subTitles_.size()); }
     int height() const { return height_; }   // height of `picWd`
     // Indices kept in state (the cursor, the Enter tag) are checked against the text before use,
     // in every build: a stale one must never reach the records.
@@ -72,7 +72,7 @@ public:
     }
     const SubTitle& lblSubTit(int k) const
     {
-        Q_ASSERT(k >= 1 && k <= SubTitleCount());
+        Q_ASSERT(k >= 1 && k <= subTitleCount());
         return subTitles_[k - 1];
     }
 

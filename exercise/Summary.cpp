@@ -3,10 +3,10 @@
 #include <cmath>
 
 namespace {
-const QString kCrLf = QStringLiteral("\r\n");
+const QString CrLf = QStringLiteral("\r\n");
 }
 
-QString FormatFixed2(double value, const QLocale& locale)
+QString formatFixed2(double value, const QLocale& locale)
 {
     // Rounds the decimal reading (1.005 gives 1.01) as someone checking by hand would;
     // QLocale alone rounds the binary value, 1.00499..., down.
@@ -20,15 +20,15 @@ QString FormatFixed2(double value, const QLocale& locale)
     return plain.toString((value < 0 ? -hundredths : hundredths) / 100.0, 'f', 2);
 }
 
-QString FormatPercent2(double value, const QLocale& locale)
+QString formatPercent2(double value, const QLocale& locale)
 {
-    return FormatFixed2(value * 100.0, locale) + u'%';
+    return formatFixed2(value * 100.0, locale) + u'%';
 }
 
-MessageBoxText SummaryFor(const ExerciseState& s, const QLocale& locale)
+MessageBoxText summaryFor(const ExerciseState& s, const QLocale& locale)
 {
     if (s.CharCount <= 0)
-        return {QStringLiteral("文字檔中沒有打字字元!!") + kCrLf + QStringLiteral("請編輯kmora.txt。"), ProgramTitle(),
+        return {QStringLiteral("文字檔中沒有打字字元!!") + CrLf + QStringLiteral("請編輯kmora.txt。"), programTitle(),
                 MessageStyle::Exclamation};
 
     const bool interrupted = s.TypedChar == InterruptKey;
@@ -37,12 +37,12 @@ MessageBoxText SummaryFor(const ExerciseState& s, const QLocale& locale)
     // Below these a speed would be meaningless or a division by zero.
     const int shortestMeasured = interrupted ? 21 : 1;
     if (keys < 1 || s.ElapsedSeconds < shortestMeasured)
-        return {headline, ProgramTitle(), MessageStyle::Information};
+        return {headline, programTitle(), MessageStyle::Information};
 
-    const QString speed = FormatFixed2(double(s.RightCount) / s.ElapsedSeconds, locale);
-    const QString accuracy = FormatPercent2(double(s.RightCount) / double(keys), locale);
+    const QString speed = formatFixed2(double(s.RightCount) / s.ElapsedSeconds, locale);
+    const QString accuracy = formatPercent2(double(s.RightCount) / double(keys), locale);
     const QString speedLine = interrupted ? QStringLiteral("您中斷時的速度是每秒") : QStringLiteral("您的速度是每秒");
-    return {headline + kCrLf + speedLine + speed + QStringLiteral("個字元") + kCrLf + QStringLiteral("按鍵的正確率為")
+    return {headline + CrLf + speedLine + speed + QStringLiteral("個字元") + CrLf + QStringLiteral("按鍵的正確率為")
                 + accuracy,
-            ProgramTitle(), MessageStyle::Information};
+            programTitle(), MessageStyle::Information};
 }

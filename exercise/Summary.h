@@ -5,10 +5,10 @@
 #include <QString>
 
 // The message that closes an exercise, chosen from how it ended.
-MessageBoxText SummaryFor(const ExerciseState& state, const QLocale& locale = QLocale());
+MessageBoxText summaryFor(const ExerciseState& state, const QLocale& locale = QLocale());
 
 // "0.00": at least one integer digit, two decimals, halves rounded away from zero as the
 // value reads in decimal; the locale's digits and decimal separator, no grouping.
-QString FormatFixed2(double value, const QLocale& locale);
+QString formatFixed2(double value, const QLocale& locale);
 // "0.00%": the value times 100 in the same form, then a percent sign.
-QString FormatPercent2(double value, const QLocale& locale);
+QString formatPercent2(double value, const QLocale& locale);

@@ -29,7 +29,7 @@ constexpr QSize EnterTagSize{29, 17};
 constexpr int DesignWidth = 957;
 constexpr int DesignHeight = 116;
 
-bool IsShown(char16_t ch) { return ch >= 0x20 && ch != 0x7F; }
+bool isShown(char16_t ch) { return ch >= 0x20 && ch != 0x7F; }
 
 // A repaint this small is a key's few typing cells: copied. Larger ones (a new text, scrolling,
 // a cleared row) are painted as they are.
@@ -37,7 +37,7 @@ constexpr int CopiedCellsArea = 4 * CellWidth * CellHeight;
 
 // The format to copy cell images in, or none where the canvas is not painted onto a raster
 // image one to one.
-std::optional<QImage::Format> CopyFormat(QPainter& painter, const QWidget& widget)
+std::optional<QImage::Format> copyableFormat(QPainter& painter, const QWidget& widget)
 {
     const QPaintDevice* target = painter.paintEngine() ? painter.paintEngine()->paintDevice() : nullptr;
     if (!target || target->devType() != QInternal::Image || widget.devicePixelRatioF() != 1)
@@ -60,7 +60,7 @@ TextCanvas::TextCanvas(QWidget* parent)
     lblEtr_->setObjectName(QStringLiteral("lblEtr"));
     lblEtr_->setAutoFillBackground(true);
     QPalette palette = lblEtr_->palette();
-    palette.setColor(QPalette::Window, BgrColor(EnterTagBack));
+    palette.setColor(QPalette::Window, bgrColor(EnterTagBack));
     palette.setColor(QPalette::WindowText, Qt::black);
     lblEtr_->setPalette(palette);
     lblEtr_->resize(EnterTagSize);
@@ -113,9 +113,9 @@ void TextCanvas::paintEvent(QPaintEvent* event)
 {
     const QRect exposed = event->rect();
     QPainter painter(this);
-    const auto copyFormat = exposed.width() * exposed.height() <= CopiedCellsArea ? CopyFormat(painter, *this)
+    const auto copyFormat = exposed.width() * exposed.height() <= CopiedCellsArea ? copyableFormat(painter, *this)
                                                                                    : std::nullopt;
-    painter.fillRect(exposed, BgrColor(ModelCellBack));
+    painter.fillRect(exposed, bgrColor(ModelCellBack));
 
     painter.setFont(headingFont_);
     painter.setPen(Qt::black);
@@ -123,7 +123,7 @@ void TextCanvas::paintEvent(QPaintEvent* event)
         const QRect box(RowLeft, heading.top, HeadingWidth, CellHeight);
         if (!box.intersects(exposed))
             continue;
-        painter.fillRect(box, BgrColor(HeadingBack));
+        painter.fillRect(box, bgrColor(HeadingBack));
         painter.drawText(box, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, heading.caption.left(HeadingCharsShown));
     }
 
@@ -137,7 +137,7 @@ void TextCanvas::paintEvent(QPaintEvent* event)
         const int index = static_cast<int>(it - titles.begin()) + 1;
         const QRect model(it->left, it->top, CellWidth, CellHeight);
         if (model.intersects(exposed) && !it->isRowEnd()) {
-            painter.setPen(BgrColor(ModelCellText));
+            painter.setPen(bgrColor(ModelCellText));
             painter.drawText(model, Qt::AlignCenter, QString(QChar(it->ch)));
         }
         const TypingCell& typing = text_->lblTyping(index);
@@ -153,9 +153,9 @@ void TextCanvas::paintEvent(QPaintEvent* event)
 
 void TextCanvas::paintTypingCell(QPainter& painter, const QRect& cell, const TypingCell& typing) const
 {
-    painter.fillRect(cell, BgrColor(typing.cursor ? CursorBack : TypingCellBack));
-    if (IsShown(typing.typed)) {
-        painter.setPen(BgrColor(TypingCellText));
+    painter.fillRect(cell, bgrColor(typing.cursor ? CursorBack : TypingCellBack));
+    if (isShown(typing.typed)) {
+        painter.setPen(bgrColor(TypingCellText));
         painter.drawText(cell, Qt::AlignCenter, QString(QChar(typing.typed)));
     }
 }

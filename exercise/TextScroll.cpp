@@ -4,12 +4,12 @@
 
 namespace TextScroll {
 
-int Maximum(int textHeight, int windowHeight)
+int maximumValue(int textHeight, int windowHeight)
 {
     return std::max(0, textHeight - windowHeight);
 }
 
-int ValueShowingRow(int value, int maximum, int textTop, int rowTop, int windowHeight)
+int valueShowingRow(int value, int maximum, int textTop, int rowTop, int windowHeight)
 {
     const int rowOnScreen = textTop + rowTop;
     if (rowOnScreen + RowHeight > windowHeight) {

@@ -14,12 +14,12 @@ constexpr QRect ScrollBarPlace{960, 0, 21, 265};
 
 TextWindow::TextWindow(QWidget* parent)
     : QWidget(parent), picWd_(new TextCanvas(this)), VScroll1_(new QScrollBar(Qt::Vertical, this)),
-      TextHome(picWd_->pos())
+      TextHome_(picWd_->pos())
 {
     setObjectName(QStringLiteral("picWindow"));
     setAutoFillBackground(true);
     QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, BgrColor(Grey));
+    palette.setColor(QPalette::Window, bgrColor(Grey));
     setPalette(palette);
     VScroll1_->setObjectName(QStringLiteral("VScroll1"));
     VScroll1_->setGeometry(ScrollBarPlace);
@@ -36,7 +36,7 @@ void TextWindow::FitScrollBar(bool resetToTop)
     VScroll1_->resize(VScroll1_->width(), height() - 1);
     VScroll1_->setSingleStep(TextScroll::SmallChange);
     VScroll1_->setPageStep(height());
-    VScroll1_->setMaximum(TextScroll::Maximum(picWd_->height(), height()));
+    VScroll1_->setMaximum(TextScroll::maximumValue(picWd_->height(), height()));
     if (resetToTop)
         VScroll1_->setValue(0);
 }
@@ -44,7 +44,7 @@ void TextWindow::FitScrollBar(bool resetToTop)
 void TextWindow::ScrollToChar(int index)
 {
     const int rowTop = picWd_->text().contains(index) ? picWd_->text().lblTitle(index).top : 0;
-    VScroll1_->setValue(TextScroll::ValueShowingRow(VScroll1_->value(), VScroll1_->maximum(), picWd_->y(), rowTop,
+    VScroll1_->setValue(TextScroll::valueShowingRow(VScroll1_->value(), VScroll1_->maximum(), picWd_->y(), rowTop,
                                                     height()));
 }
 
@@ -56,7 +56,7 @@ void TextWindow::setWindowHeight(int height)
 
 void TextWindow::VScroll1_Change(int value)
 {
-    picWd_->move(TextHome.x(), TextHome.y() - value);
+    picWd_->move(TextHome_.x(), TextHome_.y() - value);
 }
 
 void TextWindow::wheelEvent(QWheelEvent* event)

@@ -29,5 +29,5 @@ private:
 
     TextCanvas* picWd_;
     QScrollBar* VScroll1_;
-    QPoint TextHome;   // TextHomeLeft, TextHomeTop: where picWd stands unscrolled
+    QPoint TextHome_;   // TextHomeLeft, TextHomeTop: where picWd stands unscrolled
 };

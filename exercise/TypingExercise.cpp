@@ -15,8 +15,8 @@ constexpr int ClockIntervalMs = 500;
 TypingExercise::TypingExercise(ExerciseView& view, KeyGuide& keys, MessageBoxService& messages, const Clock& clock)
     : view_(view), keys_(keys), messages_(messages), clock_(clock)
 {
-    Timer1.setInterval(ClockIntervalMs);
-    QObject::connect(&Timer1, &QTimer::timeout, [this] { tick(); });
+    Timer1_.setInterval(ClockIntervalMs);
+    QObject::connect(&Timer1_, &QTimer::timeout, [this] { tick(); });
 }
 
 // What both a new text and a new run begin with: empty counters, clock and gauges.
@@ -37,7 +37,7 @@ void TypingExercise::loadText(const QStringList& lines)
     // The loaders are locked out during a run; should one get through, the run ends quietly
     // and unlocks the window rather than go on over a text it no longer has.
     if (running()) {
-        Timer1.stop();
+        Timer1_.stop();
         view_.setExerciseLocked(false);
     }
     view_.setLoadButtonsEnabled(false);
@@ -59,7 +59,7 @@ void TypingExercise::start()
     if (keys_.fingerGuideRunning())
         keys_.stopFingerGuide();
     if (text_->CharCount() == 0) {
-        messages_.show(QStringLiteral("請先開啟檔案或打字課程，再按「開始」鍵。"), ProgramTitle(), MessageStyle::Information);
+        messages_.show(QStringLiteral("請先開啟檔案或打字課程，再按「開始」鍵。"), programTitle(), MessageStyle::Information);
         return;
     }
     if (const int shown = text_->clearTypingRow())
@@ -68,7 +68,7 @@ void TypingExercise::start()
     state_.StartTime = clock_.nowMs();
     lastTickMs_ = state_.StartTime;
     elapsedMs_ = 0;
-    Timer1.start();
+    Timer1_.start();
     view_.focusText();
     beginChar(1);
 }
@@ -155,27 +155,27 @@ void TypingExercise::unmarkCurrent()
 
 void TypingExercise::tick()
 {
-    CursorBlink = !CursorBlink;
+    CursorBlink_ = !CursorBlink_;
     // Time only moves forward: a clock that steps back adds nothing.
     const qint64 now = clock_.nowMs();
     elapsedMs_ += std::max<qint64>(0, now - lastTickMs_);
     lastTickMs_ = now;
     state_.ElapsedSeconds = static_cast<qint32>(elapsedMs_ / 1000);
-    view_.setClockCaption(ClockCaption(state_.ElapsedSeconds));
+    view_.setClockCaption(clockCaption(state_.ElapsedSeconds));
     updateSpeedGauge();
 
     if (!text_->contains(state_.CurrentIndex))
         return;
     TypingCell& cell = text_->lblTyping(state_.CurrentIndex);
-    if (cell.cursor == CursorBlink) {
-        cell.cursor = !CursorBlink;
+    if (cell.cursor == CursorBlink_) {
+        cell.cursor = !CursorBlink_;
         view_.typingCellsChanged(state_.CurrentIndex, state_.CurrentIndex);
     }
 }
 
 void TypingExercise::setSpeedLevel(int level)
 {
-    SpeedLevel = level;
+    SpeedLevel_ = level;
     updateSpeedGauge();
 }
 
@@ -183,13 +183,13 @@ void TypingExercise::updateSpeedGauge()
 {
     if (state_.ElapsedSeconds < 1)
         return; // the bar keeps its width until there is a second to measure
-    view_.setSpeedWidth(SpeedBarTwips(state_.RightCount, state_.ElapsedSeconds, SpeedLevel));
+    view_.setSpeedWidth(speedBarTwips(state_.RightCount, state_.ElapsedSeconds, SpeedLevel_));
 }
 
 void TypingExercise::end()
 {
-    Timer1.stop();
-    const MessageBoxText summary = SummaryFor(state_);
+    Timer1_.stop();
+    const MessageBoxText summary = summaryFor(state_);
     messages_.show(summary.text, summary.title, summary.style);
     keys_.resetShiftOutlines();
     view_.setExerciseLocked(false);

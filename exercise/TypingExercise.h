@@ -25,13 +25,13 @@ public:
     void keyPressed(int charCode);
     // Asks the exercise to stop, as Esc does; outside an exercise it is only remembered.
     void interrupt();
-    void stopClock() { Timer1.stop(); }
+    void stopClock() { Timer1_.stop(); }
     // The exercise clock's tick, every 500 ms while running: clock, speed gauge, cursor blink.
     void tick();
     // Target speed in right keys a second, 1..4; rescales the speed bar at once.
     void setSpeedLevel(int level);
 
-    bool running() const { return Timer1.isActive(); }
+    bool running() const { return Timer1_.isActive(); }
     const ExerciseState& state() const { return state_; }
     const PracticeText& text() const { return *text_; }
 
@@ -50,9 +50,9 @@ private:
     const Clock& clock_;
     ExerciseState state_;
     std::shared_ptr<PracticeText> text_ = std::make_shared<PracticeText>();
-    QTimer Timer1;   // the exercise clock: ticks while an exercise runs
-    int SpeedLevel = StartSpeedLevel;
-    bool CursorBlink = false;   // phase of the cursor blink, carried from run to run
+    QTimer Timer1_;   // the exercise clock: ticks while an exercise runs
+    int SpeedLevel_ = StartSpeedLevel;
+    bool CursorBlink_ = false;   // phase of the cursor blink, carried from run to run
     qint64 elapsedMs_ = 0;
     qint64 lastTickMs_ = 0;
 };

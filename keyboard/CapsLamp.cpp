@@ -28,7 +28,7 @@ void CapsLamp::paintEvent(QPaintEvent*)
     const QRectF circle((width() - diameter) / 2.0, (height() - diameter) / 2.0, diameter, diameter);
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QPen(BgrColor(PanelColour::Border), 1));
-    painter.setBrush(BgrColor(colour_));
+    painter.setPen(QPen(bgrColor(PanelColour::Border), 1));
+    painter.setBrush(bgrColor(colour_));
     painter.drawEllipse(circle.adjusted(0.5, 0.5, -0.5, -0.5));
 }

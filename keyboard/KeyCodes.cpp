@@ -34,21 +34,21 @@ constexpr std::array PunctuationKeys{
     VirtualKeyCap{220, 92}, VirtualKeyCap{221, 93}, VirtualKeyCap{222, 39},
 };
 
-bool Contains(std::string_view set, int ch) { return ch > 0 && ch < 128 && set.find(char(ch)) != set.npos; }
-bool IsCapital(int ch) { return ch >= 'A' && ch <= 'Z'; }
-bool IsSmall(int ch) { return ch >= 'a' && ch <= 'z'; }
-bool IsDigit(int ch) { return ch >= '0' && ch <= '9'; }
+bool contains(std::string_view set, int ch) { return ch > 0 && ch < 128 && set.find(char(ch)) != set.npos; }
+bool isCapital(int ch) { return ch >= 'A' && ch <= 'Z'; }
+bool isSmall(int ch) { return ch >= 'a' && ch <= 'z'; }
+bool isDigit(int ch) { return ch >= '0' && ch <= '9'; }
 
 // Letters typed by the right hand, which take the left Shift.
-bool RightHandLetter(int capital) { return (capital >= 'H' && capital <= 'P') || capital == 'U' || capital == 'Y'; }
+bool rightHandLetter(int capital) { return (capital >= 'H' && capital <= 'P') || capital == 'U' || capital == 'Y'; }
 } // namespace
 
 int BaseKeyCode(int ch)
 {
-    if (IsDigit(ch) || IsCapital(ch) || ch == KeyCode::Backspace || ch == KeyCode::Tab || ch == KeyCode::Enter ||
-        ch == KeyCode::Space || Contains(UnshiftedPunctuation, ch))
+    if (isDigit(ch) || isCapital(ch) || ch == KeyCode::Backspace || ch == KeyCode::Tab || ch == KeyCode::Enter ||
+        ch == KeyCode::Space || contains(UnshiftedPunctuation, ch))
         return ch;
-    if (IsSmall(ch))
+    if (isSmall(ch))
         return ch - 32;
     for (const CharKey& shifted : ShiftedChars)
         if (shifted.ch == ch)
@@ -58,22 +58,22 @@ int BaseKeyCode(int ch)
 
 int ShiftKeyFor(int ch, const CapsLockQuery& capsLock)
 {
-    if (IsCapital(ch) || IsSmall(ch)) {
+    if (isCapital(ch) || isSmall(ch)) {
         // Caps Lock turns the case around, and with it whether Shift is needed.
-        if (IsCapital(ch) == capsLock.isOn())
+        if (isCapital(ch) == capsLock.isOn())
             return 0;
-        return RightHandLetter(IsCapital(ch) ? ch : ch - 32) ? KeyCode::LeftShift : KeyCode::RightShift;
+        return rightHandLetter(isCapital(ch) ? ch : ch - 32) ? KeyCode::LeftShift : KeyCode::RightShift;
     }
-    if (Contains(RightShiftSymbols, ch))
+    if (contains(RightShiftSymbols, ch))
         return KeyCode::RightShift;
-    if (Contains(LeftShiftSymbols, ch))
+    if (contains(LeftShiftSymbols, ch))
         return KeyCode::LeftShift;
     return 0;
 }
 
-int CapForVirtualKey(int virtualKey)
+int capForVirtualKey(int virtualKey)
 {
-    if (IsDigit(virtualKey) || IsCapital(virtualKey))
+    if (isDigit(virtualKey) || isCapital(virtualKey))
         return virtualKey;
     switch (virtualKey) {
     case KeyCode::Backspace:

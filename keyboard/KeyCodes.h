@@ -22,4 +22,4 @@ int BaseKeyCode(int ch);
 int ShiftKeyFor(int ch, const CapsLockQuery& capsLock);
 
 // The cap a key-up of this Windows virtual-key code releases, or 0.
-int CapForVirtualKey(int virtualKey);
+int capForVirtualKey(int virtualKey);

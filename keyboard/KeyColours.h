@@ -23,7 +23,7 @@ inline constexpr std::array FillColours{
     FillColour{Fill::Teal, 8421376},        // Tab, Caps Lock, Ctrl, Alt, keys without legend
 };
 
-constexpr unsigned ColourOf(Fill fill)
+constexpr unsigned colourOf(Fill fill)
 {
     for (const FillColour& row : FillColours)
         if (row.fill == fill)

@@ -126,17 +126,17 @@ struct Legend {
 inline constexpr int Centred = -1;
 inline constexpr Legend NoLegend{-1, u"", LegendFont::Symbol, Centred, 0};
 
-constexpr Legend Upper(int index, const char16_t* text, LegendFont font = LegendFont::Symbol, int dy = 2)
+constexpr Legend upperLegend(int index, const char16_t* text, LegendFont font = LegendFont::Symbol, int dy = 2)
 {
     return {index, text, font, Centred, dy};
 }
-constexpr Legend Lower(int index, const char16_t* text, LegendFont font = LegendFont::Symbol, int dy = 20)
+constexpr Legend lowerLegend(int index, const char16_t* text, LegendFont font = LegendFont::Symbol, int dy = 20)
 {
     return {index, text, font, Centred, dy};
 }
-constexpr Legend Capital(int index, const char16_t* text) { return Upper(index, text, LegendFont::Capital); }
-constexpr Legend Small(int index, const char16_t* text) { return Lower(index, text, LegendFont::Small); }
-constexpr Legend Name(int index, const char16_t* text, int dx, LegendFont font = LegendFont::Name)
+constexpr Legend capitalLegend(int index, const char16_t* text) { return upperLegend(index, text, LegendFont::Capital); }
+constexpr Legend smallLegend(int index, const char16_t* text) { return lowerLegend(index, text, LegendFont::Small); }
+constexpr Legend nameLegend(int index, const char16_t* text, int dx, LegendFont font = LegendFont::Name)
 {
     return {index, text, font, dx, 4};
 }
@@ -150,81 +150,81 @@ struct KeyLegends {
 };
 
 inline constexpr std::array KeyLegendTable{
-    KeyLegends{96, Upper(37, u"~"), Lower(38, u"`", LegendFont::Grave, 16)},
-    KeyLegends{49, Upper(36, u"!"), Lower(2, u"1")},
-    KeyLegends{50, Upper(39, u"@"), Lower(0, u"2")},
-    KeyLegends{51, Upper(40, u"#"), Lower(1, u"3")},
-    KeyLegends{52, Upper(41, u"$"), Lower(3, u"4")},
-    KeyLegends{53, Upper(42, u"%"), Lower(4, u"5")},
-    KeyLegends{54, Upper(43, u"^"), Lower(5, u"6")},
-    KeyLegends{55, Upper(51, u"＆", LegendFont::Ampersand, 4), Lower(6, u"7")},
-    KeyLegends{56, Upper(44, u"*", LegendFont::Star, 2), Lower(7, u"8")},
-    KeyLegends{57, Upper(45, u"(", LegendFont::Paren, 2), Lower(8, u"9")},
-    KeyLegends{48, Upper(46, u")", LegendFont::Paren, 2), Lower(9, u"0")},
-    KeyLegends{45, Upper(48, u"＿", LegendFont::Symbol, 0), Lower(47, u"-")},
-    KeyLegends{61, Upper(50, u"+"), Lower(49, u"=")},
-    KeyLegends{8, Name(52, u"Backspace", 8), NoLegend},
+    KeyLegends{96, upperLegend(37, u"~"), lowerLegend(38, u"`", LegendFont::Grave, 16)},
+    KeyLegends{49, upperLegend(36, u"!"), lowerLegend(2, u"1")},
+    KeyLegends{50, upperLegend(39, u"@"), lowerLegend(0, u"2")},
+    KeyLegends{51, upperLegend(40, u"#"), lowerLegend(1, u"3")},
+    KeyLegends{52, upperLegend(41, u"$"), lowerLegend(3, u"4")},
+    KeyLegends{53, upperLegend(42, u"%"), lowerLegend(4, u"5")},
+    KeyLegends{54, upperLegend(43, u"^"), lowerLegend(5, u"6")},
+    KeyLegends{55, upperLegend(51, u"＆", LegendFont::Ampersand, 4), lowerLegend(6, u"7")},
+    KeyLegends{56, upperLegend(44, u"*", LegendFont::Star, 2), lowerLegend(7, u"8")},
+    KeyLegends{57, upperLegend(45, u"(", LegendFont::Paren, 2), lowerLegend(8, u"9")},
+    KeyLegends{48, upperLegend(46, u")", LegendFont::Paren, 2), lowerLegend(9, u"0")},
+    KeyLegends{45, upperLegend(48, u"＿", LegendFont::Symbol, 0), lowerLegend(47, u"-")},
+    KeyLegends{61, upperLegend(50, u"+"), lowerLegend(49, u"=")},
+    KeyLegends{8, nameLegend(52, u"Backspace", 8), NoLegend},
 
-    KeyLegends{9, Name(77, u"Tab", 12), NoLegend},
-    KeyLegends{81, Capital(26, u"Q"), Small(94, u"q")},
-    KeyLegends{87, Capital(32, u"W"), Small(100, u"w")},
-    KeyLegends{69, Capital(14, u"E"), Small(82, u"e")},
-    KeyLegends{82, Capital(27, u"R"), Small(95, u"r")},
-    KeyLegends{84, Capital(29, u"T"), Small(97, u"t")},
-    KeyLegends{89, Capital(34, u"Y"), Small(102, u"y")},
-    KeyLegends{85, Capital(30, u"U"), Small(98, u"u")},
-    KeyLegends{73, Capital(18, u"I"), Small(86, u"i")},
-    KeyLegends{79, Capital(24, u"O"), Small(92, u"o")},
-    KeyLegends{80, Capital(25, u"P"), Small(93, u"p")},
-    KeyLegends{91, Upper(53, u"{"), Lower(54, u"[")},
-    KeyLegends{93, Upper(55, u"}"), Lower(56, u"]")},
-    KeyLegends{92, Upper(57, u"|"), Lower(58, u"\\")},   // placed by the arrangement table
+    KeyLegends{9, nameLegend(77, u"Tab", 12), NoLegend},
+    KeyLegends{81, capitalLegend(26, u"Q"), smallLegend(94, u"q")},
+    KeyLegends{87, capitalLegend(32, u"W"), smallLegend(100, u"w")},
+    KeyLegends{69, capitalLegend(14, u"E"), smallLegend(82, u"e")},
+    KeyLegends{82, capitalLegend(27, u"R"), smallLegend(95, u"r")},
+    KeyLegends{84, capitalLegend(29, u"T"), smallLegend(97, u"t")},
+    KeyLegends{89, capitalLegend(34, u"Y"), smallLegend(102, u"y")},
+    KeyLegends{85, capitalLegend(30, u"U"), smallLegend(98, u"u")},
+    KeyLegends{73, capitalLegend(18, u"I"), smallLegend(86, u"i")},
+    KeyLegends{79, capitalLegend(24, u"O"), smallLegend(92, u"o")},
+    KeyLegends{80, capitalLegend(25, u"P"), smallLegend(93, u"p")},
+    KeyLegends{91, upperLegend(53, u"{"), lowerLegend(54, u"[")},
+    KeyLegends{93, upperLegend(55, u"}"), lowerLegend(56, u"]")},
+    KeyLegends{92, upperLegend(57, u"|"), lowerLegend(58, u"\\")},   // placed by the arrangement table
 
-    KeyLegends{20, Name(76, u"Caps Lock", 8, LegendFont::CapsLockName), NoLegend},
-    KeyLegends{65, Capital(10, u"A"), Small(78, u"a")},
-    KeyLegends{83, Capital(28, u"S"), Small(96, u"s")},
-    KeyLegends{68, Capital(13, u"D"), Small(81, u"d")},
-    KeyLegends{70, Capital(15, u"F"), Small(83, u"f")},
-    KeyLegends{71, Capital(16, u"G"), Small(84, u"g")},
-    KeyLegends{72, Capital(17, u"H"), Small(85, u"h")},
-    KeyLegends{74, Capital(19, u"J"), Small(87, u"j")},
-    KeyLegends{75, Capital(20, u"K"), Small(88, u"k")},
-    KeyLegends{76, Capital(21, u"L"), Small(89, u"l")},
-    KeyLegends{59, Upper(59, u":"), Lower(60, u";")},
-    KeyLegends{39, Upper(61, u"\""), Lower(62, u"'")},
-    KeyLegends{13, Name(69, u"Enter", 12), NoLegend},
+    KeyLegends{20, nameLegend(76, u"Caps Lock", 8, LegendFont::CapsLockName), NoLegend},
+    KeyLegends{65, capitalLegend(10, u"A"), smallLegend(78, u"a")},
+    KeyLegends{83, capitalLegend(28, u"S"), smallLegend(96, u"s")},
+    KeyLegends{68, capitalLegend(13, u"D"), smallLegend(81, u"d")},
+    KeyLegends{70, capitalLegend(15, u"F"), smallLegend(83, u"f")},
+    KeyLegends{71, capitalLegend(16, u"G"), smallLegend(84, u"g")},
+    KeyLegends{72, capitalLegend(17, u"H"), smallLegend(85, u"h")},
+    KeyLegends{74, capitalLegend(19, u"J"), smallLegend(87, u"j")},
+    KeyLegends{75, capitalLegend(20, u"K"), smallLegend(88, u"k")},
+    KeyLegends{76, capitalLegend(21, u"L"), smallLegend(89, u"l")},
+    KeyLegends{59, upperLegend(59, u":"), lowerLegend(60, u";")},
+    KeyLegends{39, upperLegend(61, u"\""), lowerLegend(62, u"'")},
+    KeyLegends{13, nameLegend(69, u"Enter", 12), NoLegend},
 
-    KeyLegends{2, Name(71, u"Shift", 12), NoLegend},
-    KeyLegends{90, Capital(35, u"Z"), Small(103, u"z")},
-    KeyLegends{88, Capital(33, u"X"), Small(101, u"x")},
-    KeyLegends{67, Capital(12, u"C"), Small(80, u"c")},
-    KeyLegends{86, Capital(31, u"V"), Small(99, u"v")},
-    KeyLegends{66, Capital(11, u"B"), Small(79, u"b")},
-    KeyLegends{78, Capital(23, u"N"), Small(91, u"n")},
-    KeyLegends{77, Capital(22, u"M"), Small(90, u"m")},
-    KeyLegends{44, Upper(63, u"<"), Lower(64, u",")},
-    KeyLegends{46, Upper(65, u">"), Lower(66, u".")},
-    KeyLegends{47, Upper(67, u"?"), Lower(68, u"/")},
-    KeyLegends{3, Name(70, u"Shift", 8), NoLegend},
+    KeyLegends{2, nameLegend(71, u"Shift", 12), NoLegend},
+    KeyLegends{90, capitalLegend(35, u"Z"), smallLegend(103, u"z")},
+    KeyLegends{88, capitalLegend(33, u"X"), smallLegend(101, u"x")},
+    KeyLegends{67, capitalLegend(12, u"C"), smallLegend(80, u"c")},
+    KeyLegends{86, capitalLegend(31, u"V"), smallLegend(99, u"v")},
+    KeyLegends{66, capitalLegend(11, u"B"), smallLegend(79, u"b")},
+    KeyLegends{78, capitalLegend(23, u"N"), smallLegend(91, u"n")},
+    KeyLegends{77, capitalLegend(22, u"M"), smallLegend(90, u"m")},
+    KeyLegends{44, upperLegend(63, u"<"), lowerLegend(64, u",")},
+    KeyLegends{46, upperLegend(65, u">"), lowerLegend(66, u".")},
+    KeyLegends{47, upperLegend(67, u"?"), lowerLegend(68, u"/")},
+    KeyLegends{3, nameLegend(70, u"Shift", 8), NoLegend},
 
-    KeyLegends{4, Name(72, u"Ctrl", 12), NoLegend},
-    KeyLegends{6, Name(74, u"Alt", 12), NoLegend},
-    KeyLegends{7, Name(75, u"Alt", 12), NoLegend},
-    KeyLegends{5, Name(73, u"Ctrl", 12), NoLegend},
+    KeyLegends{4, nameLegend(72, u"Ctrl", 12), NoLegend},
+    KeyLegends{6, nameLegend(74, u"Alt", 12), NoLegend},
+    KeyLegends{7, nameLegend(75, u"Alt", 12), NoLegend},
+    KeyLegends{5, nameLegend(73, u"Ctrl", 12), NoLegend},
 };
 
 inline constexpr int LegendCount = 104;   // LblTit(0..103)
 
 // The tables name each other by code and index; a slip stops the build.
 namespace KeyTableCheck {
-constexpr bool HasPlace(int code)
+constexpr bool hasPlace(int code)
 {
     for (const KeyPlace& key : KeyPlaces)
         if (key.code == code)
             return true;
     return false;
 }
-constexpr bool CodesAreDistinctAndInRange()
+constexpr bool codesAreDistinctAndInRange()
 {
     for (std::size_t i = 0; i < KeyPlaces.size(); ++i) {
         if (KeyPlaces[i].code < 1 || KeyPlaces[i].code > KeyGeometry::CodeCount || KeyPlaces[i].shadow < 0 ||
@@ -236,11 +236,11 @@ constexpr bool CodesAreDistinctAndInRange()
     }
     return true;
 }
-constexpr bool EachLegendOnceOnAKey()
+constexpr bool eachLegendOnceOnAKey()
 {
     std::array<int, LegendCount> uses{};
     for (const KeyLegends& key : KeyLegendTable) {
-        if (!HasPlace(key.code))
+        if (!hasPlace(key.code))
             return false;
         for (const Legend& legend : {key.upper, key.lower})
             if (legend.index >= LegendCount || (legend.index >= 0 && uses[legend.index]++))
@@ -251,6 +251,6 @@ constexpr bool EachLegendOnceOnAKey()
             return false;
     return true;
 }
-static_assert(CodesAreDistinctAndInRange());
-static_assert(EachLegendOnceOnAKey());
+static_assert(codesAreDistinctAndInRange());
+static_assert(eachLegendOnceOnAKey());
 } // namespace KeyTableCheck

@@ -18,9 +18,9 @@ constexpr std::array RestPositionOrder{
     CodeRange{32, 32}, CodeRange{96, 96}, CodeRange{61, 61}, CodeRange{59, 59}, CodeRange{39, 39},
 };
 
-bool InCodeRange(int code) { return code >= 1 && code <= CodeCount; }
+bool inCodeRange(int code) { return code >= 1 && code <= CodeCount; }
 
-LegendState LegendOn(const Legend& legend, const QRectF& cap)
+LegendState legendOn(const Legend& legend, const QRectF& cap)
 {
     LegendState state;
     state.index = legend.index;
@@ -32,7 +32,7 @@ LegendState LegendOn(const Legend& legend, const QRectF& cap)
 }
 
 // A position read as a 16-bit whole number: the nearest one, halves to even.
-qint16 WholePixel(float position) { return static_cast<qint16>(std::nearbyint(position)); }
+qint16 wholePixel(float position) { return static_cast<qint16>(std::nearbyint(position)); }
 } // namespace
 
 KeyboardModel::KeyboardModel(const CapsLockQuery& capsLock) : capsLock_(capsLock)
@@ -45,7 +45,7 @@ KeyboardModel::KeyboardModel(const CapsLockQuery& capsLock) : capsLock_(capsLock
         const QRectF box(key.left, key.row * RowPitch, key.width, CapHeight);
         capAt_[key.code] = static_cast<qint16>(caps_.size());
         shadowAt_[key.shadow] = static_cast<qint16>(shadows_.size());
-        caps_.push_back({key.code, box, ColourOf(key.fill)});
+        caps_.push_back({key.code, box, colourOf(key.fill)});
         QRectF shadow = box.translated(ShadowOffset, ShadowOffset);
         if (key.shadowWidth) {
             shadow.moveLeft(key.shadowLeft);
@@ -57,7 +57,7 @@ KeyboardModel::KeyboardModel(const CapsLockQuery& capsLock) : capsLock_(capsLock
         const QRectF box = cap(key.code)->box;
         for (const Legend& legend : {key.upper, key.lower})
             if (legend.index >= 0)
-                legends_[legend.index] = LegendOn(legend, box);
+                legends_[legend.index] = legendOn(legend, box);
     }
     // The design holds the backslash legends and the Backspace arrow where the arrangement
     // table puts them for SmallEnter.
@@ -73,7 +73,7 @@ bool KeyboardModel::CapsLockOn() const { return capsLock_.isOn(); }
 
 const CapState* KeyboardModel::cap(int code) const
 {
-    return InCodeRange(code) && capAt_[code] >= 0 ? &caps_[capAt_[code]] : nullptr;
+    return inCodeRange(code) && capAt_[code] >= 0 ? &caps_[capAt_[code]] : nullptr;
 }
 
 CapState* KeyboardModel::capFor(int code) { return const_cast<CapState*>(std::as_const(*this).cap(code)); }
@@ -83,14 +83,14 @@ ShadowState* KeyboardModel::shadowFor(int index)
     return index >= 0 && index < int(shadowAt_.size()) && shadowAt_[index] >= 0 ? &shadows_[shadowAt_[index]] : nullptr;
 }
 
-qint16 KeyboardModel::KeyCapLeft(int code) const { return InCodeRange(code) ? KeyCapLeft_[code] : 0; }
-qint16 KeyboardModel::KeyCapTop(int code) const { return InCodeRange(code) ? KeyCapTop_[code] : 0; }
+qint16 KeyboardModel::KeyCapLeft(int code) const { return inCodeRange(code) ? KeyCapLeft_[code] : 0; }
+qint16 KeyboardModel::KeyCapTop(int code) const { return inCodeRange(code) ? KeyCapTop_[code] : 0; }
 
 void KeyboardModel::recordRest(int code)
 {
-    if (const CapState* c = cap(code); c && InCodeRange(code)) {
-        KeyCapLeft_[code] = WholePixel(float(c->box.left()));
-        KeyCapTop_[code] = WholePixel(float(c->box.top()));
+    if (const CapState* c = cap(code); c && inCodeRange(code)) {
+        KeyCapLeft_[code] = wholePixel(float(c->box.left()));
+        KeyCapTop_[code] = wholePixel(float(c->box.top()));
     }
 }
 
@@ -266,7 +266,7 @@ void KeyboardModel::keyDown(int virtualKey, int shift, GuideContext context)
 
 void KeyboardModel::keyUp(int virtualKey, int /*shift*/)
 {
-    if (const int code = CapForVirtualKey(virtualKey))
+    if (const int code = capForVirtualKey(virtualKey))
         release(code);
     if (ShiftNudged_) {
         release(KeyCode::LeftShift);

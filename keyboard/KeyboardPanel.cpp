@@ -21,7 +21,7 @@ constexpr qreal NameReach = 100;
 constexpr qreal InkMargin = 3;
 constexpr int LegendFlags = Qt::AlignTop | Qt::TextSingleLine;
 
-QFont LegendFontFor(const LegendFontSpec& face)
+QFont legendFontFor(const LegendFontSpec& face)
 {
     QFont font(QString::fromUtf16(face.family));
     font.setPointSizeF(face.points);
@@ -29,27 +29,27 @@ QFont LegendFontFor(const LegendFontSpec& face)
     return font;
 }
 
-QRectF LegendBox(const LegendState& legend)
+QRectF legendBox(const LegendState& legend)
 {
     if (legend.centred)
         return {legend.at.x() - LegendReachX, legend.at.y(), 2 * LegendReachX, LegendReachY};
     return {legend.at.x(), legend.at.y(), NameReach, LegendReachY};
 }
 
-QRectF StrokeBox(const QLineF& line, int width)
+QRectF strokeBox(const QLineF& line, int width)
 {
     const qreal grow = width;
     return QRectF(line.p1(), line.p2()).normalized().adjusted(-grow, -grow, grow, grow);
 }
 
-void DrawStroke(QPainter& painter, const QLineF& line, unsigned colour, int width)
+void drawStroke(QPainter& painter, const QLineF& line, unsigned colour, int width)
 {
-    painter.setPen(QPen(BgrColor(colour), width, Qt::SolidLine, Qt::FlatCap));
+    painter.setPen(QPen(bgrColor(colour), width, Qt::SolidLine, Qt::FlatCap));
     painter.drawLine(line);
 }
 
 // The box a cap's changes repaint: its place at rest and pushed in.
-QRect CapTileRect(const CapState& cap)
+QRect capTileRect(const CapState& cap)
 {
     const QRectF rest = cap.pushed ? cap.box.translated(-1, -1) : cap.box;
     return rest.toAlignedRect().adjusted(0, 0, 1, 1);
@@ -60,7 +60,7 @@ QRect CapTileRect(const CapState& cap)
 // are, so that no tile is made for nothing.
 constexpr int TileRepaintArea = PanelWidth * PanelHeight / 4;
 
-int AreaOf(const QRegion& region)
+int areaOf(const QRegion& region)
 {
     int area = 0;
     for (const QRect& r : region)
@@ -76,7 +76,7 @@ KeyboardPanel::KeyboardPanel(KeyboardModel& model, QWidget* parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
     resize(PanelWidth, PanelHeight);
     for (std::size_t i = 0; i < LegendFonts.size(); ++i)
-        legendFonts_[std::size_t(LegendFonts[i].font)] = LegendFontFor(LegendFonts[i]);
+        legendFonts_[std::size_t(LegendFonts[i].font)] = legendFontFor(LegendFonts[i]);
     labelFont_.setPointSizeF(PanelMarks::LabelPoints);
     model_.setObserver(this);
 }
@@ -92,7 +92,7 @@ void KeyboardPanel::setBaseKeyCalloutsVisible(bool visible)
     calloutsVisible_ = visible;
     for (const auto& callout : PanelMarks::BaseKeyCallouts) {
         update(callout.left, callout.top, callout.width, callout.height);
-        update(StrokeBox(QLineF(callout.x1, callout.y1, callout.x2, callout.y2), PanelMarks::CalloutLineWidth)
+        update(strokeBox(QLineF(callout.x1, callout.y1, callout.x2, callout.y2), PanelMarks::CalloutLineWidth)
                    .toAlignedRect());
     }
 }
@@ -131,7 +131,7 @@ void KeyboardPanel::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
     QRegion rest = event->region();
-    if (AreaOf(rest) <= TileRepaintArea)
+    if (areaOf(rest) <= TileRepaintArea)
         rest -= paintCapTiles(painter, rest);
     if (rest.isEmpty())
         return;
@@ -143,7 +143,7 @@ void KeyboardPanel::paintEvent(QPaintEvent* event)
 void KeyboardPanel::paintPanel(QPainter& painter, const QRegion& region)
 {
     const Exposed exposed{region};
-    painter.fillRect(region.boundingRect(), BgrColor(PanelColour::Back));
+    painter.fillRect(region.boundingRect(), bgrColor(PanelColour::Back));
     painter.setRenderHint(QPainter::Antialiasing);
     paintKeys(painter, exposed);
     paintMarks(painter, exposed);
@@ -172,7 +172,7 @@ QRegion KeyboardPanel::paintCapTiles(QPainter& painter, const QRegion& exposed)
     for (const CapState& cap : model_.caps()) {
         if (!reach.intersects(cap.box))
             continue;
-        const QRect tile = CapTileRect(cap);
+        const QRect tile = capTileRect(cap);
         if (!exposed.intersects(tile) || overlaysMeet(tile))
             continue;
         painter.drawImage(tile.topLeft(), capTile(cap, tile, format));
@@ -202,7 +202,7 @@ bool KeyboardPanel::overlaysMeet(const QRect& area) const
     if (!calloutsVisible_)
         return false;
     for (const auto& callout : PanelMarks::BaseKeyCallouts) {
-        const QRect line = StrokeBox(QLineF(callout.x1, callout.y1, callout.x2, callout.y2),
+        const QRect line = strokeBox(QLineF(callout.x1, callout.y1, callout.x2, callout.y2),
                                      PanelMarks::CalloutLineWidth).toAlignedRect();
         if (area.intersects(line | QRect(callout.left, callout.top, callout.width, callout.height)))
             return true;
@@ -213,7 +213,7 @@ bool KeyboardPanel::overlaysMeet(const QRect& area) const
 void KeyboardPanel::paintKeys(QPainter& painter, const Exposed& exposed) const
 {
     painter.setPen(Qt::NoPen);
-    painter.setBrush(BgrColor(PanelColour::Shadow));
+    painter.setBrush(bgrColor(PanelColour::Shadow));
     for (const ShadowState& shadow : model_.shadows())
         if (exposed.meets(shadow.box))
             painter.drawRoundedRect(shadow.box, CornerRadius, CornerRadius);
@@ -224,8 +224,8 @@ void KeyboardPanel::paintKeys(QPainter& painter, const Exposed& exposed) const
         // The border lies inside the cap, so a cap never draws outside its own box.
         const qreal width = cap.guide ? GuideBorderWidth : NormalBorderWidth;
         const qreal inset = width / 2;
-        painter.setPen(QPen(BgrColor(cap.guide ? PanelColour::Guide : PanelColour::Border), width));
-        painter.setBrush(BgrColor(cap.fill));
+        painter.setPen(QPen(bgrColor(cap.guide ? PanelColour::Guide : PanelColour::Border), width));
+        painter.setBrush(bgrColor(cap.fill));
         painter.drawRoundedRect(cap.box.adjusted(inset, inset, -inset, -inset), CornerRadius - inset,
                                 CornerRadius - inset);
     }
@@ -234,7 +234,7 @@ void KeyboardPanel::paintKeys(QPainter& painter, const Exposed& exposed) const
     const auto& legends = model_.legends();
     for (std::size_t i = 0; i < legends.size(); ++i) {
         const LegendState& legend = legends[i];
-        const QRectF reach = LegendBox(legend);
+        const QRectF reach = legendBox(legend);
         if (!legend.visible || !exposed.meets(reach))
             continue;
         // Where all a legend can reach is exposed, as in a whole repaint, there is nothing to spare.
@@ -255,7 +255,7 @@ QRectF KeyboardPanel::legendInk(std::size_t i) const
     if (!known || known->first != legend.at) {
         const QFontMetricsF metrics(legendFonts_[std::size_t(legend.font)], this);
         const QRectF laidOut = metrics.boundingRect(
-            LegendBox(legend), (legend.centred ? Qt::AlignHCenter : Qt::AlignLeft) | LegendFlags,
+            legendBox(legend), (legend.centred ? Qt::AlignHCenter : Qt::AlignLeft) | LegendFlags,
             QString::fromUtf16(legend.text));
         known.emplace(legend.at, laidOut.adjusted(-InkMargin, -InkMargin, InkMargin, InkMargin));
     }
@@ -267,12 +267,12 @@ void KeyboardPanel::paintMarks(QPainter& painter, const Exposed& exposed) const
     painter.setRenderHint(QPainter::Antialiasing, false); // straight lines on whole pixels
     for (const auto& stroke : PanelMarks::Strokes) {
         const QLineF line(stroke.x1, stroke.y1, stroke.x2, stroke.y2);
-        if (exposed.meets(StrokeBox(line, stroke.width)))
-            DrawStroke(painter, line, stroke.colour, stroke.width);
+        if (exposed.meets(strokeBox(line, stroke.width)))
+            drawStroke(painter, line, stroke.colour, stroke.width);
     }
     for (const QLineF& line : model_.backspaceArrow())
-        if (exposed.meets(StrokeBox(line, 1)))
-            DrawStroke(painter, line, PanelMarks::BackspaceArrowColour, 1);
+        if (exposed.meets(strokeBox(line, 1)))
+            drawStroke(painter, line, PanelMarks::BackspaceArrowColour, 1);
     painter.setRenderHint(QPainter::Antialiasing);
 }
 
@@ -282,8 +282,8 @@ void KeyboardPanel::paintFingerLegend(QPainter& painter, const Exposed& exposed)
     for (const auto& swatch : PanelMarks::FingerLegend) {
         const QRectF box(swatch.left, swatch.top, swatch.width, swatch.height);
         if (exposed.meets(box)) {
-            painter.setPen(QPen(BgrColor(PanelColour::Border), 1));
-            painter.setBrush(BgrColor(ColourOf(swatch.fill)));
+            painter.setPen(QPen(bgrColor(PanelColour::Border), 1));
+            painter.setBrush(bgrColor(colourOf(swatch.fill)));
             painter.drawRoundedRect(box.adjusted(0.5, 0.5, -0.5, -0.5), SwatchRadius, SwatchRadius);
         }
         const QRectF name(swatch.labelLeft, PanelMarks::FingerNameTop, NameReach, LegendReachY);
@@ -298,10 +298,10 @@ void KeyboardPanel::paintCallouts(QPainter& painter) const
 {
     painter.setFont(labelFont_);
     for (const auto& callout : PanelMarks::BaseKeyCallouts) {
-        DrawStroke(painter, QLineF(callout.x1, callout.y1, callout.x2, callout.y2), PanelColour::Callout,
+        drawStroke(painter, QLineF(callout.x1, callout.y1, callout.x2, callout.y2), PanelColour::Callout,
                    PanelMarks::CalloutLineWidth);
         const QRectF box(callout.left, callout.top, callout.width, callout.height);
-        painter.fillRect(box, BgrColor(PanelColour::Callout));
+        painter.fillRect(box, bgrColor(PanelColour::Callout));
         painter.setPen(Qt::black);
         painter.drawText(box, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, QString::fromUtf16(callout.caption));
     }

@@ -2,8 +2,8 @@
 #include <QColor>
 
 // Colours are written as the classic 24-bit values whose lowest byte is red.
-constexpr QRgb BgrToRgb(unsigned bgr)
+constexpr QRgb bgrToRgb(unsigned bgr)
 {
     return qRgb(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF);
 }
-inline QColor BgrColor(unsigned bgr) { return QColor(BgrToRgb(bgr)); }
+inline QColor bgrColor(unsigned bgr) { return QColor(bgrToRgb(bgr)); }

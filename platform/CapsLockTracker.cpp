@@ -3,7 +3,7 @@
 namespace {
 constexpr quint32 X11LockMask = 0x2;   // the lock bit of an X key event's state, before the event
 
-bool IsAsciiLetter(QChar c) { return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z'); }
+bool isAsciiLetter(QChar c) { return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z'); }
 } // namespace
 
 CapsLockTracker::CapsLockTracker(Source source, Reading reading)
@@ -50,7 +50,7 @@ void CapsLockTracker::keyPressed(int qtKey, Qt::KeyboardModifiers modifiers, con
     }
     // A letter typed without Ctrl or Alt comes out in capitals exactly when Caps Lock and
     // Shift disagree.
-    if (text.size() != 1 || !IsAsciiLetter(text.front()) ||
+    if (text.size() != 1 || !isAsciiLetter(text.front()) ||
         (modifiers & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)))
         return;
     followed_ = text.front().isUpper() != bool(modifiers & Qt::ShiftModifier);

@@ -52,7 +52,7 @@ bool KeyTranslator::eventFilter(QObject* watched, QEvent* event)
     if (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease)
         return QObject::eventFilter(watched, event);
     const auto& key = static_cast<const QKeyEvent&>(*event);
-    const int virtualKey = VirtualKeyFor(key.key());
+    const int virtualKey = virtualKeyFor(key.key());
     // Decided before the key is handled: the key that finishes an exercise still belongs to it.
     const bool captured = sink_.keysCaptured();
     if (event->type() == QEvent::KeyPress) {

@@ -13,7 +13,7 @@
 #endif
 
 namespace {
-CapsLockTracker SystemCapsLock()
+CapsLockTracker systemCapsLock()
 {
     using Source = CapsLockTracker::Source;
 #if defined(Q_OS_WIN)
@@ -37,4 +37,4 @@ CapsLockTracker SystemCapsLock()
 }
 } // namespace
 
-QtCapsLock::QtCapsLock() : tracker_(SystemCapsLock()) {}
+QtCapsLock::QtCapsLock() : tracker_(systemCapsLock()) {}

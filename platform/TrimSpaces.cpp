@@ -1,6 +1,6 @@
 #include "platform/TrimSpaces.h"
 
-QStringView TrimSpaces(QStringView text)
+QStringView trimSpaces(QStringView text)
 {
     qsizetype first = 0;
     qsizetype last = text.size();

@@ -3,4 +3,4 @@
 
 // The text without leading and trailing spaces. Only the space character counts: a tab is
 // a character to type.
-QStringView TrimSpaces(QStringView text);
+QStringView trimSpaces(QStringView text);

@@ -10,7 +10,7 @@ struct KeyCodePair {
 
 // Shifted punctuation maps to the code of the key that carries it, so key-up pairs with
 // key-down whichever character the key produced.
-constexpr std::array kPunctuation{
+constexpr std::array Punctuation{
     KeyCodePair{Qt::Key_Semicolon, 186},   KeyCodePair{Qt::Key_Colon, 186},
     KeyCodePair{Qt::Key_Equal, 187},       KeyCodePair{Qt::Key_Plus, 187},
     KeyCodePair{Qt::Key_Comma, 188},       KeyCodePair{Qt::Key_Less, 188},
@@ -29,7 +29,7 @@ constexpr std::array kPunctuation{
     KeyCodePair{Qt::Key_ParenLeft, 57},    KeyCodePair{Qt::Key_ParenRight, 48},
 };
 
-constexpr std::array kControlKeys{
+constexpr std::array ControlKeys{
     KeyCodePair{Qt::Key_Backspace, 8}, KeyCodePair{Qt::Key_Tab, 9},
     KeyCodePair{Qt::Key_Backtab, 9},   KeyCodePair{Qt::Key_Return, 13},
     KeyCodePair{Qt::Key_Enter, 13},    KeyCodePair{Qt::Key_Shift, 16},
@@ -41,16 +41,16 @@ constexpr std::array kControlKeys{
 };
 } // namespace
 
-int VirtualKeyFor(int qtKey)
+int virtualKeyFor(int qtKey)
 {
     if ((qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9) || (qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z))
         return qtKey; // Qt and Windows agree on digits and capitals
     if (qtKey >= Qt::Key_F1 && qtKey <= Qt::Key_F24)
         return 112 + (qtKey - Qt::Key_F1);
-    for (const auto& pair : kPunctuation)
+    for (const auto& pair : Punctuation)
         if (pair.qtKey == qtKey)
             return pair.virtualKey;
-    for (const auto& pair : kControlKeys)
+    for (const auto& pair : ControlKeys)
         if (pair.qtKey == qtKey)
             return pair.virtualKey;
     return 0;

@@ -1,4 +1,4 @@
 #pragma once
 
 // Windows virtual-key code (US layout) of a Qt key, or 0 for keys without one.
-int VirtualKeyFor(int qtKey);
+int virtualKeyFor(int qtKey);

@@ -16,7 +16,7 @@ int main(int argc, char** argv)
 #ifdef KELMORA_GUI_TESTS
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false); // tests close windows without ending
-    InstallFontSubstitutes();
+    installFontSubstitutes();
 #else
     QCoreApplication app(argc, argv);
 #endif

@@ -9,4 +9,4 @@ struct SubsetFont {
     const char16_t* family;
     std::span<const unsigned char> data;
 };
-const std::array<SubsetFont, 2>& SubsetFonts();
+const std::array<SubsetFont, 2>& subsetFonts();

@@ -193,7 +193,7 @@ def write_cpp(path, faces):
             for start in range(0, len(data), 32):
                 out.write(",".join(str(b) for b in data[start:start + 32]) + ",\n")
             out.write("};\n")
-        out.write("} // namespace\n\nconst std::array<SubsetFont, 2>& SubsetFonts()\n{\n")
+        out.write("} // namespace\n\nconst std::array<SubsetFont, 2>& subsetFonts()\n{\n")
         out.write("    static const std::array<SubsetFont, 2> fonts{{\n")
         for name, family, _ in faces:
             out.write(f'        {{u"{family}", {{{name}, sizeof {name}}}}},\n')

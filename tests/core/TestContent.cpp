@@ -13,7 +13,7 @@
 // The texts themselves are data; what is checked is what the layout and the keyboard rely on.
 TEST(BuiltInContent, DrillsAndPassagesAreTypeableAndWarmUpsHoldChineseOnlyInHeadings)
 {
-    const auto Typeable = [](QStringView text) { // only characters printed on a key cap
+    const auto typeable = [](QStringView text) { // only characters printed on a key cap
         return std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() >= 32 && c.unicode() <= 126; });
     };
     for (int n = 1; n <= LessonCount; ++n) {
@@ -21,20 +21,20 @@ TEST(BuiltInContent, DrillsAndPassagesAreTypeableAndWarmUpsHoldChineseOnlyInHead
         const QString number = QStringLiteral("%1_").arg(n, 2, 10, QLatin1Char('0'));
         EXPECT_TRUE(LessonText(n).endsWith(u' ') && PassageText(n).endsWith(u' ')) << n;
         EXPECT_FALSE(drill.split(u' ').contains(QString())) << n << ": a double or outer space";
-        EXPECT_TRUE(Typeable(drill) && drill.size() > 100) << drill.toStdString();
-        EXPECT_TRUE(Typeable(passage) && !passage.contains(u'"') && passage.size() > 300) << passage.toStdString();
-        EXPECT_TRUE(LessonCaption(n).startsWith(number) && PassageCaption(n).startsWith(number)) << n;
+        EXPECT_TRUE(typeable(drill) && drill.size() > 100) << drill.toStdString();
+        EXPECT_TRUE(typeable(passage) && !passage.contains(u'"') && passage.size() > 300) << passage.toStdString();
+        EXPECT_TRUE(lessonCaption(n).startsWith(number) && passageCaption(n).startsWith(number)) << n;
     }
     for (int n : {0, LessonCount + 1})
-        EXPECT_TRUE(LessonText(n) == u" " && PassageText(n) == u" " && (LessonCaption(n) + PassageCaption(n)).isEmpty()) << n;
+        EXPECT_TRUE(LessonText(n) == u" " && PassageText(n) == u" " && (lessonCaption(n) + passageCaption(n)).isEmpty()) << n;
 
     // A heading is a line holding a double-byte character; every other line is typed.
     for (int set = 0; set <= WarmUpSetCount; ++set) {
-        const QStringList lines = WarmUpLines(set);
+        const QStringList lines = warmUpLines(set);
         EXPECT_EQ(lines.isEmpty(), set == WarmUpSetCount) << set;
         for (const QString& line : lines)
-            EXPECT_TRUE(LenMbcs(line) != line.size() || (Typeable(line) && !line.trimmed().isEmpty())) << qPrintable(line);
-        EXPECT_EQ(WarmUpCaptionSuffix(set).startsWith(u'_'), set < WarmUpSetCount) << set;
+            EXPECT_TRUE(LenMbcs(line) != line.size() || (typeable(line) && !line.trimmed().isEmpty())) << qPrintable(line);
+        EXPECT_EQ(warmUpCaptionSuffix(set).startsWith(u'_'), set < WarmUpSetCount) << set;
     }
 }
 
@@ -45,10 +45,10 @@ TEST(ExampleFiles, ReadAsWrittenAndLaidOutAsTheGuideShows)
     const QDir sources(QStringLiteral(KELMORA_EXAMPLE_SOURCES_DIR)), built(QStringLiteral(KELMORA_EXAMPLES_DIR));
     const QStringList names = sources.entryList({QStringLiteral("*.txt")}, QDir::Files);
     EXPECT_TRUE(names.contains(QStringLiteral("kmora.txt")) && !names.filter(QStringLiteral("-big5.txt")).isEmpty());
-    const auto IsHeading = [](const QString& line) { return LenMbcs(line) != line.size(); };
+    const auto isHeading = [](const QString& line) { return LenMbcs(line) != line.size(); };
     // Headings and display rows from the top down, as the file is laid out; "|" is a row's Enter.
-    const auto Rows = [&built](const QString& name) {
-        const PracticeText text = LayoutText(ReadTextFile(built.filePath(name)).lines);
+    const auto rowsOf = [&built](const QString& name) {
+        const PracticeText text = LayoutText(readTextFile(built.filePath(name)).lines);
         QMap<int, QString> rows;
         for (const SubTitle& heading : text.subTitles())
             rows[heading.top] = heading.caption;
@@ -64,20 +64,20 @@ TEST(ExampleFiles, ReadAsWrittenAndLaidOutAsTheGuideShows)
 
         QStringList lines;
         for (const QString& line : QString::fromUtf8(source.readAll()).split(u'\n'))
-            if (const QString trimmed = TrimSpaces(line).toString(); !trimmed.isEmpty())
+            if (const QString trimmed = trimSpaces(line).toString(); !trimmed.isEmpty())
                 lines += trimmed;
-        EXPECT_EQ(ReadTextFile(built.filePath(name)).lines, lines) << qPrintable(name);
+        EXPECT_EQ(readTextFile(built.filePath(name)).lines, lines) << qPrintable(name);
 
         // A line holding Chinese is a heading, shown whole; every letter of the others is typed in
         // order, an Enter standing where a row breaks at a space and after each line but the last.
         QString expected, shown;
         for (const QString& line : lines)
-            expected += IsHeading(line) ? QLatin1Char('[') + line + QLatin1Char(']') : line + QLatin1Char('|');
-        for (const QString& row : Rows(name))
-            shown += IsHeading(row) ? QLatin1Char('[') + row + QLatin1Char(']') : row;
+            expected += isHeading(line) ? QLatin1Char('[') + line + QLatin1Char(']') : line + QLatin1Char('|');
+        for (const QString& row : rowsOf(name))
+            shown += isHeading(row) ? QLatin1Char('[') + row + QLatin1Char(']') : row;
         EXPECT_EQ(shown.append(u'|').replace(u' ', u'|'), expected.replace(u' ', u'|')) << qPrintable(name);
     }
-    EXPECT_EQ(Rows(QStringLiteral("guide-example.txt")),
+    EXPECT_EQ(rowsOf(QStringLiteral("guide-example.txt")),
               QStringList({QStringLiteral("第一課　我的小狗"), QStringLiteral("My dog Pip runs in the park every day and digs holes|"),
                            QStringLiteral("beside the old oak tree.|"), QStringLiteral("He comes home with mud on his nose.|"),
                            QStringLiteral("Then he sleeps by the door.|"), QStringLiteral("第二課　數字"),

@@ -31,7 +31,7 @@ TEST(KeyCodes, EveryCapCarriesTheCharactersOfItsLegends)
             EXPECT_EQ(ShiftKeyFor(ch, caps), shifted ? otherHandsShift : 0);
             caps.on = true; // turns a letter's case around, and nothing else
             EXPECT_EQ(ShiftKeyFor(ch, caps), shifted != letter ? otherHandsShift : 0);
-            EXPECT_EQ(CapForVirtualKey(VirtualKeyFor(QChar(ch).toUpper().unicode())), key.code);
+            EXPECT_EQ(capForVirtualKey(virtualKeyFor(QChar(ch).toUpper().unicode())), key.code);
         }
     }
     EXPECT_EQ(characters, 94) << "every printable ASCII character but the space";
@@ -39,7 +39,7 @@ TEST(KeyCodes, EveryCapCarriesTheCharactersOfItsLegends)
     // Keys named rather than lettered, and characters and keys that have no cap.
     for (const auto& [qtKey, code] : {std::pair(Qt::Key_Backspace, 8), {Qt::Key_Tab, 9}, {Qt::Key_Return, 13},
              {Qt::Key_CapsLock, 20}, {Qt::Key_Space, 32}, {Qt::Key_Shift, 0}, {Qt::Key_Escape, 0}, {Qt::Key_F1, 0}}) {
-        EXPECT_EQ(CapForVirtualKey(VirtualKeyFor(qtKey)), code) << "key " << qtKey;
+        EXPECT_EQ(capForVirtualKey(virtualKeyFor(qtKey)), code) << "key " << qtKey;
         if (code != 0 && code != 20) { // characters typed by the key
             EXPECT_EQ(BaseKeyCode(code), code);
         }
@@ -49,5 +49,5 @@ TEST(KeyCodes, EveryCapCarriesTheCharactersOfItsLegends)
         EXPECT_EQ(std::pair(BaseKeyCode(ch), ShiftKeyFor(ch, caps)), std::pair(0, 0)) << "character " << ch;
     }
     for (const int virtualKey : {27, 47, 58, 64, 91, 0})
-        EXPECT_EQ(CapForVirtualKey(virtualKey), 0) << "virtual key " << virtualKey;
+        EXPECT_EQ(capForVirtualKey(virtualKey), 0) << "virtual key " << virtualKey;
 }

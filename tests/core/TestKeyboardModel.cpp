@@ -7,7 +7,7 @@
 
 namespace {
 // Which caps are pushed in ("?" if not by one pixel each way) and outlined, the lamp and ShiftNudged.
-std::string Describe(const KeyboardModel& model)
+std::string describe(const KeyboardModel& model)
 {
     QStringList pushed, outlined;
     for (int code = 1; code < 110; ++code) // the keys from 110 on have no legend and keep no rest position
@@ -24,15 +24,15 @@ std::string Describe(const KeyboardModel& model)
 
 // One thing that happens to the keyboard: a key, a call of the typing loop, Caps Lock toggled.
 using Step = std::function<void(KeyboardModel&, FakeCapsLock&)>;
-Step Down(int vk, int shift = 0, GuideContext context = {}) { return [=](auto& m, auto&) { m.keyDown(vk, shift, context); }; }
-Step Up(int vk, int shift = 0) { return [=](auto& m, auto&) { m.keyUp(vk, shift); }; }
-Step Press(int ch) { return [=](auto& m, auto&) { m.pushKeyCapFor(ch); }; }
-Step Guide(int ch, bool running = true) { return [=](auto& m, auto&) { m.ShowShiftGuide({running, ch}); }; }
-Step Outline(int ch) { return [=](auto& m, auto&) { m.outlineKeyFor(ch); }; }
-Step Unoutline(int ch) { return [=](auto& m, auto&) { m.clearKeyOutlineFor(ch); }; }
-Step CapsLockTo(bool on) { return [=](auto&, auto& caps) { caps.on = on; }; }
+Step down(int vk, int shift = 0, GuideContext context = {}) { return [=](auto& m, auto&) { m.keyDown(vk, shift, context); }; }
+Step up(int vk, int shift = 0) { return [=](auto& m, auto&) { m.keyUp(vk, shift); }; }
+Step press(int ch) { return [=](auto& m, auto&) { m.pushKeyCapFor(ch); }; }
+Step guide(int ch, bool running = true) { return [=](auto& m, auto&) { m.ShowShiftGuide({running, ch}); }; }
+Step outline(int ch) { return [=](auto& m, auto&) { m.outlineKeyFor(ch); }; }
+Step unoutline(int ch) { return [=](auto& m, auto&) { m.clearKeyOutlineFor(ch); }; }
+Step capsLockTo(bool on) { return [=](auto&, auto& caps) { caps.on = on; }; }
 const Step ResetShift = [](auto& m, auto&) { m.resetShiftOutlines(); };
-Step Activated(bool active, GuideContext context = {}) { return [=](auto& m, auto&) { m.windowActivationChanged(active, context); }; }
+Step activated(bool active, GuideContext context = {}) { return [=](auto& m, auto&) { m.windowActivationChanged(active, context); }; }
 } // namespace
 
 // Choosing the arrangement already shown, or an option that does not exist, moves nothing. In
@@ -94,37 +94,37 @@ TEST(KeyboardModel, KeysPushCapsOutlineShiftAndSwitchTheLamp)
         const char* after;
     } cases[] = {
         {"Caps Lock outside an exercise", false,
-         {CapsLockTo(true), Down(20), Guide('A', false)}, "pushed:20 outlined: lamp:65280 nudged:0"},
-        {"Caps Lock turned off", true, {CapsLockTo(false), Down(20), Up(20)}, "pushed: outlined: lamp:12632256 nudged:0"},
+         {capsLockTo(true), down(20), guide('A', false)}, "pushed:20 outlined: lamp:65280 nudged:0"},
+        {"Caps Lock turned off", true, {capsLockTo(false), down(20), up(20)}, "pushed: outlined: lamp:12632256 nudged:0"},
         {"start-up with Caps Lock on", true, {}, "pushed: outlined: lamp:65280 nudged:0"},
         {"Caps Lock during an exercise waiting for A", false,
-         {Guide('A'), CapsLockTo(true), Down(20, 0, {true, 'A'})}, "pushed:20 outlined: lamp:65280 nudged:0"},
+         {guide('A'), capsLockTo(true), down(20, 0, {true, 'A'})}, "pushed:20 outlined: lamp:65280 nudged:0"},
         {"Caps Lock off during an exercise waiting for a", true,
-         {Guide('a'), CapsLockTo(false), Down(20, 0, {true, 'a'})}, "pushed:20 outlined: lamp:12632256 nudged:0"},
+         {guide('a'), capsLockTo(false), down(20, 0, {true, 'a'})}, "pushed:20 outlined: lamp:12632256 nudged:0"},
         {"Shift guide for each kind of character", false,
-         {Guide('!'), Guide('^', false), Outline('A')}, "pushed: outlined:3,65 lamp:8421504 nudged:0"},
-        {"guide moves and ends", false, {Guide('!'), Guide('&'), Guide('1'), Guide('"')}, "pushed: outlined:2 lamp:8421504 nudged:0"},
-        {"end of an exercise", false, {Guide('Z'), ResetShift}, "pushed: outlined: lamp:8421504 nudged:0"},
+         {guide('!'), guide('^', false), outline('A')}, "pushed: outlined:3,65 lamp:8421504 nudged:0"},
+        {"guide moves and ends", false, {guide('!'), guide('&'), guide('1'), guide('"')}, "pushed: outlined:2 lamp:8421504 nudged:0"},
+        {"end of an exercise", false, {guide('Z'), ResetShift}, "pushed: outlined: lamp:8421504 nudged:0"},
         {"Shift held over a letter", false,
-         {Down(16, 1), Down(65, 1), Press('A'), Down(65, 1), Press('A')}, "pushed:2,3,65 outlined: lamp:8421504 nudged:1"},
+         {down(16, 1), down(65, 1), press('A'), down(65, 1), press('A')}, "pushed:2,3,65 outlined: lamp:8421504 nudged:1"},
         {"letter released while Shift is still held", false,
-         {Down(16, 1), Down(65, 1), Press('A'), Up(65, 1)}, "pushed: outlined: lamp:8421504 nudged:1"},
-        {"Shift released alone", false, {Down(16, 1), Up(16, 0)}, "pushed: outlined: lamp:8421504 nudged:1"},
+         {down(16, 1), down(65, 1), press('A'), up(65, 1)}, "pushed: outlined: lamp:8421504 nudged:1"},
+        {"Shift released alone", false, {down(16, 1), up(16, 0)}, "pushed: outlined: lamp:8421504 nudged:1"},
         {"an unshifted key-down clears ShiftNudged", false,
-         {Down(16, 1), Down(186), Press(';'), Up(16)}, "pushed:2,3,59 outlined: lamp:8421504 nudged:0"},
-        {"keys without a cap", false, {Press(0xE9), Press(27), Press(0), Up(16), Up(112)}, "pushed: outlined: lamp:8421504 nudged:0"},
+         {down(16, 1), down(186), press(';'), up(16)}, "pushed:2,3,59 outlined: lamp:8421504 nudged:0"},
+        {"keys without a cap", false, {press(0xE9), press(27), press(0), up(16), up(112)}, "pushed: outlined: lamp:8421504 nudged:0"},
         {"outline and its removal", false,
-         {Outline('q'), Outline(0), Outline('?'), Unoutline('q')}, "pushed: outlined:47 lamp:8421504 nudged:0"},
+         {outline('q'), outline(0), outline('?'), unoutline('q')}, "pushed: outlined:47 lamp:8421504 nudged:0"},
         {"focus lost with keys held", false,
-         {Press(' '), Press('\b'), Down(16, 1), Down(20, 1), Activated(false)}, "pushed: outlined: lamp:12632256 nudged:1"},
+         {press(' '), press('\b'), down(16, 1), down(20, 1), activated(false)}, "pushed: outlined: lamp:12632256 nudged:1"},
         // Caps Lock pressed while a box had the keys: seen on coming back, and by the next guide.
-        {"Caps Lock turned on in another window", false, {CapsLockTo(true), Activated(false), Activated(true)},
+        {"Caps Lock turned on in another window", false, {capsLockTo(true), activated(false), activated(true)},
          "pushed: outlined: lamp:65280 nudged:0"},
-        {"Caps Lock turned off in another window", true, {CapsLockTo(false), Activated(true)},
+        {"Caps Lock turned off in another window", true, {capsLockTo(false), activated(true)},
          "pushed: outlined: lamp:12632256 nudged:0"},
-        {"back during an exercise waiting for C", false, {Guide('C'), CapsLockTo(true), Activated(true, {true, 'C'})},
+        {"back during an exercise waiting for C", false, {guide('C'), capsLockTo(true), activated(true, {true, 'C'})},
          "pushed: outlined: lamp:65280 nudged:0"},
-        {"the next guide reads Caps Lock anew", false, {CapsLockTo(true), Guide('c')}, "pushed: outlined:3 lamp:65280 nudged:0"},
+        {"the next guide reads Caps Lock anew", false, {capsLockTo(true), guide('c')}, "pushed: outlined:3 lamp:65280 nudged:0"},
     };
     for (const auto& c : cases) {
         FakeCapsLock caps;
@@ -132,6 +132,6 @@ TEST(KeyboardModel, KeysPushCapsOutlineShiftAndSwitchTheLamp)
         KeyboardModel model(caps);
         for (const Step& step : c.steps)
             step(model, caps);
-        EXPECT_EQ(Describe(model), c.after) << c.name;
+        EXPECT_EQ(describe(model), c.after) << c.name;
     }
 }

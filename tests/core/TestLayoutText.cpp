@@ -4,7 +4,7 @@
 
 namespace {
 // The characters to type, "|" for a row end, and the top of each display row.
-std::pair<QString, std::vector<int>> Rows(const PracticeText& text)
+std::pair<QString, std::vector<int>> rows(const PracticeText& text)
 {
     QString cells;
     std::vector<int> tops;
@@ -39,7 +39,7 @@ TEST(LayoutText, WhereRowsBreakWhereCellsStandAndWhereTheTextEnds)
         {{}, "", {}},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(Rows(LayoutText(c.lines)), std::pair(c.cells, c.tops)) << c.lines.join(u'/').toStdString();
+        EXPECT_EQ(rows(LayoutText(c.lines)), std::pair(c.cells, c.tops)) << c.lines.join(u'/').toStdString();
 
     const PracticeText text = LayoutText({"ab cd", "ef"});
     EXPECT_EQ(text.height(), 130);
@@ -51,12 +51,12 @@ TEST(LayoutText, WhereRowsBreakWhereCellsStandAndWhereTheTextEnds)
 TEST(LayoutText, HeadingsAreShownWholeAndNotTyped)
 {
     const PracticeText text = LayoutText({"  第一課 Home row ", "as df", "第二課", "第三課", "jk"});
-    ASSERT_EQ(text.SubTitleCount(), 3);
+    ASSERT_EQ(text.subTitleCount(), 3);
     EXPECT_EQ(text.lblSubTit(1).caption, "  第一課 Home row ") << "headings keep their spaces";
     EXPECT_EQ(text.lblSubTit(1).top, 0);
     EXPECT_EQ(text.lblSubTit(2).top, 26 + 52) << "a heading 52 below a typing row";
     EXPECT_EQ(text.lblSubTit(3).top, 78 + 26);
-    EXPECT_EQ(Rows(text), std::pair(QString("as df|jk"), std::vector{26, 104 + 26})) << "a typing row 26 below a heading";
+    EXPECT_EQ(rows(text), std::pair(QString("as df|jk"), std::vector{26, 104 + 26})) << "a typing row 26 below a heading";
     EXPECT_EQ(text.height(), 130 + 78);
 
     // A heading is any line holding a double-byte character, even one that starts in ASCII.
@@ -98,5 +98,5 @@ TEST(TextScroll, RowsComeIntoView)
         {40, 500, -40, 572, 544, 80},    // taller window without the keyboard
     };
     for (const Case& c : Cases)
-        EXPECT_EQ(TextScroll::ValueShowingRow(c.value, c.maximum, c.textTop, c.rowTop, c.window), c.expected) << c.rowTop;
+        EXPECT_EQ(TextScroll::valueShowingRow(c.value, c.maximum, c.textTop, c.rowTop, c.window), c.expected) << c.rowTop;
 }

@@ -19,7 +19,7 @@ TEST(Summary, ChoosesTheMessageByHowTheExerciseEnded)
         {10, 'x', 1, 2, 2, u"恭喜您打完本段文字!!\r\n您的速度是每秒0.50個字元\r\n按鍵的正確率為33.33%", Info},
     };
     for (const auto& c : cases) {
-        const MessageBoxText m = SummaryFor({.CharCount = c.charCount, .TypedChar = c.typedChar, .RightCount = c.right,
+        const MessageBoxText m = summaryFor({.CharCount = c.charCount, .TypedChar = c.typedChar, .RightCount = c.right,
                                              .WrongCount = c.wrong, .ElapsedSeconds = c.elapsed}, QLocale::c());
         EXPECT_EQ(m.text, QString::fromUtf16(c.text));
         EXPECT_EQ(m.style, c.style);
@@ -29,10 +29,10 @@ TEST(Summary, ChoosesTheMessageByHowTheExerciseEnded)
 TEST(Summary, NumbersRoundAsTheyReadAndUseTheLocaleSeparator)
 {
     const QLocale c(QLocale::C);
-    EXPECT_EQ(FormatFixed2(0.125, c), "0.13");
-    EXPECT_EQ(FormatFixed2(1.005, c), "1.01");
-    EXPECT_EQ(FormatFixed2(2.994999, c), "2.99");
-    EXPECT_EQ(FormatPercent2(2.0 / 3.0, c), "66.67%");
-    EXPECT_EQ(FormatFixed2(1.6, QLocale(QLocale::German)), "1,60");
-    EXPECT_EQ(FormatFixed2(12345.678, QLocale(QLocale::English)), "12345.68") << "no digit grouping";
+    EXPECT_EQ(formatFixed2(0.125, c), "0.13");
+    EXPECT_EQ(formatFixed2(1.005, c), "1.01");
+    EXPECT_EQ(formatFixed2(2.994999, c), "2.99");
+    EXPECT_EQ(formatPercent2(2.0 / 3.0, c), "66.67%");
+    EXPECT_EQ(formatFixed2(1.6, QLocale(QLocale::German)), "1,60");
+    EXPECT_EQ(formatFixed2(12345.678, QLocale(QLocale::English)), "12345.68") << "no digit grouping";
 }

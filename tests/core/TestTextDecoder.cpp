@@ -11,9 +11,9 @@ using Status = PracticeLines::Status;
 
 // Whole, and again a byte at a time: a character or a line end split between two reads, or a
 // byte-order mark in pieces, must not change the outcome.
-PracticeLines Decode(QByteArrayView bytes, const char* codec = kBig5Codec)
+PracticeLines decode(QByteArrayView bytes, const char* codec = Big5Codec)
 {
-    const PracticeLines whole = DecodePracticeText(bytes, codec);
+    const PracticeLines whole = decodePracticeText(bytes, codec);
     TextDecoder decoder(codec);
     for (qsizetype i = 0; i < bytes.size() && decoder.feed(bytes.sliced(i, 1)); ++i) {
     }
@@ -22,8 +22,8 @@ PracticeLines Decode(QByteArrayView bytes, const char* codec = kBig5Codec)
         << bytes.toByteArray().toHex(' ').constData();
     return whole;
 }
-QByteArray Encode(QStringEncoder&& encoder, const char* text) { return encoder(QString::fromUtf8(text)); }
-qint64 BytesTakenBeforeGivingUp(const QByteArray& start, const QByteArray& pattern, Status why)
+QByteArray encode(QStringEncoder&& encoder, const char* text) { return encoder(QString::fromUtf8(text)); }
+qint64 bytesTakenBeforeGivingUp(const QByteArray& start, const QByteArray& pattern, Status why)
 {
     TextDecoder decoder;
     const QByteArray chunk = pattern.repeated(65536 / pattern.size());
@@ -40,7 +40,7 @@ qint64 BytesTakenBeforeGivingUp(const QByteArray& start, const QByteArray& patte
 TEST(TextDecoder, EachEncodingReadsAsWrittenAndEveryLineEndEndsOneLine)
 {
     using enum QStringConverter::Encoding;
-    constexpr auto kBom = QStringConverter::Flag::WriteBom;
+    constexpr auto Bom = QStringConverter::Flag::WriteBom;
     const struct {
         QByteArray bytes;
         const char* lines; // one a line
@@ -53,16 +53,16 @@ TEST(TextDecoder, EachEncodingReadsAsWrittenAndEveryLineEndEndsOneLine)
         {" \r\n  \n\r", "", false},
         {"", "", false},
         // Big5 bytes that are also valid UTF-8 ("½Ķ", "§²¾ùĬ"), beside English.
-        {Encode(QStringEncoder(kBig5Codec), "翻譯\r\nthe cat"), "翻譯\nthe cat", true},
-        {Encode(QStringEncoder(kBig5Codec), "禮簡職羅蘇 a"), "禮簡職羅蘇 a", true},
+        {encode(QStringEncoder(Big5Codec), "翻譯\r\nthe cat"), "翻譯\nthe cat", true},
+        {encode(QStringEncoder(Big5Codec), "禮簡職羅蘇 a"), "禮簡職羅蘇 a", true},
         // UTF-8 that is also valid Big5 but holds a 3-byte character; 2-byte ones invalid in Big5.
-        {Encode(QStringEncoder(Utf8), "一a ½"), "一a ½", false},
-        {Encode(QStringEncoder(Utf8), "\xC3\x80 la"), "\xC3\x80 la", true},
-        {Encode(QStringEncoder(Utf8, kBom), "\xC3\xA9"), "\xC3\xA9", false},
-        {Encode(QStringEncoder(Utf16LE, kBom), "翻譯"), "翻譯", false}, // no NULs to go by
-        {Encode(QStringEncoder(Utf16BE, kBom), "翻譯"), "翻譯", false},
-        {Encode(QStringEncoder(Utf16LE), "第一課\r\nthe cat"), "第一課\nthe cat", false},
-        {Encode(QStringEncoder(Utf16BE), "第一課\r\nthe cat"), "第一課\nthe cat", false},
+        {encode(QStringEncoder(Utf8), "一a ½"), "一a ½", false},
+        {encode(QStringEncoder(Utf8), "\xC3\x80 la"), "\xC3\x80 la", true},
+        {encode(QStringEncoder(Utf8, Bom), "\xC3\xA9"), "\xC3\xA9", false},
+        {encode(QStringEncoder(Utf16LE, Bom), "翻譯"), "翻譯", false}, // no NULs to go by
+        {encode(QStringEncoder(Utf16BE, Bom), "翻譯"), "翻譯", false},
+        {encode(QStringEncoder(Utf16LE), "第一課\r\nthe cat"), "第一課\nthe cat", false},
+        {encode(QStringEncoder(Utf16BE), "第一課\r\nthe cat"), "第一課\nthe cat", false},
         // NULs drop out; NULs padding a text on both sides do not make it UTF-16.
         {QByteArray("a\0b\0\0c\xA4\x40", 8), "abc一", true},
         {QByteArray("a\0b\0\0c", 6), "abc", false},
@@ -77,7 +77,7 @@ TEST(TextDecoder, EachEncodingReadsAsWrittenAndEveryLineEndEndsOneLine)
     for (const auto& c : cases) {
         const QStringList lines = QString::fromUtf8(c.lines).split(u'\n', Qt::SkipEmptyParts);
         const std::string hex = c.bytes.toHex(' ').toStdString();
-        const PracticeLines text = Decode(c.bytes), without = Decode(c.bytes, "no-such-codec");
+        const PracticeLines text = decode(c.bytes), without = decode(c.bytes, "no-such-codec");
         EXPECT_EQ(std::pair(text.status, text.lines), std::pair(Status::Loaded, lines)) << hex;
         EXPECT_EQ(std::pair(without.status, without.lines),
                   c.needsCodec ? std::pair(Status::Big5CodecMissing, QStringList()) : std::pair(Status::Loaded, lines))
@@ -87,25 +87,25 @@ TEST(TextDecoder, EachEncodingReadsAsWrittenAndEveryLineEndEndsOneLine)
 
 TEST(TextDecoder, LinesLengthsAndFilesWithoutLineEndsAreBounded)
 {
-    const QByteArray lines = QByteArray("a\r\n  \r\n").repeated(kMaxPracticeLines);
-    EXPECT_EQ(DecodePracticeText(lines).lines.size(), kMaxPracticeLines);
-    EXPECT_EQ(DecodePracticeText(lines + "b").status, Status::TooManyLines);
+    const QByteArray lines = QByteArray("a\r\n  \r\n").repeated(MaxPracticeLines);
+    EXPECT_EQ(decodePracticeText(lines).lines.size(), MaxPracticeLines);
+    EXPECT_EQ(decodePracticeText(lines + "b").status, Status::TooManyLines);
 
     // A line counts as read, its spaces and NULs included.
-    const QByteArray longest = " " + QByteArray(kMaxLineChars - 2, 'x') + '\0';
-    EXPECT_EQ(DecodePracticeText(longest + "\n").lines, QStringList(QString(kMaxLineChars - 2, u'x')));
-    EXPECT_EQ(DecodePracticeText(longest + " ").status, Status::LineTooLong);
-    const QByteArray part = QByteArray(kMaxTextChars / 4, 'y') + "\r\n";
-    EXPECT_EQ(DecodePracticeText(part.repeated(4)).status, Status::Loaded);
-    EXPECT_EQ(DecodePracticeText(part.repeated(4) + "z").status, Status::TextTooLong);
+    const QByteArray longest = " " + QByteArray(MaxLineChars - 2, 'x') + '\0';
+    EXPECT_EQ(decodePracticeText(longest + "\n").lines, QStringList(QString(MaxLineChars - 2, u'x')));
+    EXPECT_EQ(decodePracticeText(longest + " ").status, Status::LineTooLong);
+    const QByteArray part = QByteArray(MaxTextChars / 4, 'y') + "\r\n";
+    EXPECT_EQ(decodePracticeText(part.repeated(4)).status, Status::Loaded);
+    EXPECT_EQ(decodePracticeText(part.repeated(4) + "z").status, Status::TextTooLong);
 
     // Reading stops soon, whatever follows: an endless line, NULs, line after line.
-    constexpr qint64 soon = 2 * kMaxLineChars + 2 * 65536;
+    constexpr qint64 soon = 2 * MaxLineChars + 2 * 65536;
     // Given up early, the reason is the one of the reading that the bytes so far look like.
-    EXPECT_LE(BytesTakenBeforeGivingUp({}, "x", Status::LineTooLong), soon);
-    EXPECT_LE(BytesTakenBeforeGivingUp({}, QByteArray(1, '\0'), Status::LineTooLong), soon);
-    EXPECT_LE(BytesTakenBeforeGivingUp("\xFF\xFE", QByteArray("x\0", 2), Status::LineTooLong), soon);
-    EXPECT_LE(BytesTakenBeforeGivingUp({}, "a line\r\n", Status::TooManyLines), soon);
+    EXPECT_LE(bytesTakenBeforeGivingUp({}, "x", Status::LineTooLong), soon);
+    EXPECT_LE(bytesTakenBeforeGivingUp({}, QByteArray(1, '\0'), Status::LineTooLong), soon);
+    EXPECT_LE(bytesTakenBeforeGivingUp("\xFF\xFE", QByteArray("x\0", 2), Status::LineTooLong), soon);
+    EXPECT_LE(bytesTakenBeforeGivingUp({}, "a line\r\n", Status::TooManyLines), soon);
 }
 
 // The reader feeds the decoder; file names are the window's tests.
@@ -119,12 +119,12 @@ TEST(TextFileReader, ReadsOnAcrossItsChunksAndClosesTheFileWhateverHappens)
         return file.fileName();
     };
     const int openBefore = QDir("/proc/self/fd").count();
-    EXPECT_EQ(ReadTextFile(dir.filePath("none.txt")).status, Status::NotFound);
+    EXPECT_EQ(readTextFile(dir.filePath("none.txt")).status, Status::NotFound);
     // 71-byte lines: a 64 KiB read ends inside a Big5 character.
     const QString line = QString::fromUtf8("練習") + QString(65, u'a');
-    const QByteArray lines = QByteArray(QStringEncoder(kBig5Codec)(line + "\r\n")).repeated(kMaxPracticeLines);
-    EXPECT_EQ(ReadTextFile(write(lines)).lines, QStringList(kMaxPracticeLines, line));
-    EXPECT_EQ(ReadTextFile(write(QByteArray(kMaxLineChars + 1, 'x'))).status, Status::LineTooLong);
-    EXPECT_EQ(ReadTextFile(write("\xA4\x40 a"), "no-such-codec").status, Status::Big5CodecMissing);
+    const QByteArray lines = QByteArray(QStringEncoder(Big5Codec)(line + "\r\n")).repeated(MaxPracticeLines);
+    EXPECT_EQ(readTextFile(write(lines)).lines, QStringList(MaxPracticeLines, line));
+    EXPECT_EQ(readTextFile(write(QByteArray(MaxLineChars + 1, 'x'))).status, Status::LineTooLong);
+    EXPECT_EQ(readTextFile(write("\xA4\x40 a"), "no-such-codec").status, Status::Big5CodecMissing);
     EXPECT_EQ(QDir("/proc/self/fd").count(), openBefore);
 }

@@ -18,5 +18,5 @@ TEST(WindowPlace, CentredALittleAboveTheMiddleUnlessLargerThanTheRoomOnTheScreen
          {128 * px, 40 * px}},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(WindowPlace::TopLeft(c.screen, c.available), c.topLeft) << c.what;
+        EXPECT_EQ(WindowPlace::topLeft(c.screen, c.available), c.topLeft) << c.what;
 }

@@ -10,7 +10,7 @@
 using namespace TextGeometry;
 
 namespace {
-void Require(bool holds)
+void require(bool holds)
 {
     if (!holds)
         std::abort();
@@ -29,41 +29,41 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     const PracticeText laid = LayoutText(all);
     const auto& cells = laid.titles();
-    Require(laid.CharCount() <= MaxCharCount);
-    Require(cells.empty() || !cells.back().isRowEnd());
+    require(laid.CharCount() <= MaxCharCount);
+    require(cells.empty() || !cells.back().isRowEnd());
     int bottom = 0;
     QString typed;
     for (std::size_t i = 0; i < cells.size(); ++i) {
         const bool newRow = i == 0 || cells[i].top != cells[i - 1].top;
-        Require(newRow ? i == 0 || (cells[i].top > cells[i - 1].top && cells[i - 1].isRowEnd())
+        require(newRow ? i == 0 || (cells[i].top > cells[i - 1].top && cells[i - 1].isRowEnd())
                        : !cells[i - 1].isRowEnd());
         const int column = newRow ? 0 : (cells[i - 1].left - RowLeft) / ColumnPitch + 1;
-        Require(column < CellsPerRow && cells[i].left == RowLeft + ColumnPitch * column);
-        Require(cells[i].top <= MaxRowTop);
+        require(column < CellsPerRow && cells[i].left == RowLeft + ColumnPitch * column);
+        require(cells[i].top <= MaxRowTop);
         bottom = std::max(bottom, int(cells[i].top));
         if (!cells[i].isRowEnd())
             typed += QChar(cells[i].ch);
     }
     QStringList headings;
     for (const SubTitle& heading : laid.subTitles()) {
-        Require(heading.top <= MaxRowTop);
+        require(heading.top <= MaxRowTop);
         bottom = std::max(bottom, int(heading.top));
         headings.append(heading.caption);
     }
-    Require(laid.height() == bottom + BottomMargin);
+    require(laid.height() == bottom + BottomMargin);
 
     // What was laid out is the start of what the lines hold, up to the first blank line.
     QString letters;
     QStringList headingLines;
     for (const QString& line : all) {
-        if (TrimSpaces(line).isEmpty())
+        if (trimSpaces(line).isEmpty())
             break;
         if (LenMbcs(line) != line.size())
             headingLines.append(line);
         else
             letters += line;
     }
-    Require(letters.remove(u' ').startsWith(typed.remove(u' ')));
-    Require(headingLines.mid(0, headings.size()) == headings);
+    require(letters.remove(u' ').startsWith(typed.remove(u' ')));
+    require(headingLines.mid(0, headings.size()) == headings);
     return 0;
 }

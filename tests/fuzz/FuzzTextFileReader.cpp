@@ -8,24 +8,24 @@
 
 namespace {
 const QTemporaryDir dir;
-const QString name = QString::fromUtf8("練習 \"one\" 'two'.txt");
+const QString FileName = QString::fromUtf8("練習 \"one\" 'two'.txt");
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     const QByteArray bytes(reinterpret_cast<const char*>(data), qsizetype(size));
-    QFile file(dir.filePath(name));
+    QFile file(dir.filePath(FileName));
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
         std::abort();
     file.close();
 
-    const TextFileLoad load = ReadTextFile(file.fileName());
-    const PracticeLines expected = DecodePracticeText(bytes);
+    const TextFileLoad load = readTextFile(file.fileName());
+    const PracticeLines expected = decodePracticeText(bytes);
     using S = TextFileLoad::Status;
     // By PracticeLines::Status.
-    constexpr S kStatusOf[] = {S::Loaded, S::Big5CodecMissing, S::TooManyLines, S::LineTooLong, S::TextTooLong};
-    if (load.status != kStatusOf[int(expected.status)] || load.lines != expected.lines
-        || load.fileName != (load.lines.isEmpty() ? QString() : name))
+    constexpr S StatusOf[] = {S::Loaded, S::Big5CodecMissing, S::TooManyLines, S::LineTooLong, S::TextTooLong};
+    if (load.status != StatusOf[int(expected.status)] || load.lines != expected.lines
+        || load.fileName != (load.lines.isEmpty() ? QString() : FileName))
         std::abort();
     return 0;
 }

@@ -9,7 +9,7 @@
 
 namespace reference {
 // The text, NULs still in it; nothing when it needs a Big5 codec this build lacks.
-inline std::optional<QString> Decode(QByteArrayView all, const char* big5Codec)
+inline std::optional<QString> decode(QByteArrayView all, const char* big5Codec)
 {
     using enum QStringConverter::Encoding;
     if (all.startsWith("\xEF\xBB\xBF"))
@@ -25,38 +25,38 @@ inline std::optional<QString> Decode(QByteArrayView all, const char* big5Codec)
     for (const int second : {1, 0})
         if (nuls[second] * 2 >= pairs && nuls[1 - second] * 4 < pairs)
             return QStringDecoder(second ? Utf16LE : Utf16BE)(all);
-    constexpr auto kStateless = QStringConverter::Flag::Stateless;
-    QStringDecoder utf8Decoder{Utf8, kStateless};
+    constexpr auto Stateless = QStringConverter::Flag::Stateless;
+    QStringDecoder utf8Decoder{Utf8, Stateless};
     const QString utf8 = utf8Decoder(all);
     const bool isUtf8 = !utf8Decoder.hasError();
     const bool onlyTwoByte = std::all_of(utf8.begin(), utf8.end(), [](QChar c) { return c.unicode() < 0x800; })
         && std::any_of(utf8.begin(), utf8.end(), [](QChar c) { return c.unicode() >= 0x80; });
     if (isUtf8 && !onlyTwoByte)
         return utf8;
-    QStringDecoder big5(big5Codec, kStateless);
+    QStringDecoder big5(big5Codec, Stateless);
     if (!big5.isValid())
         return std::nullopt;
     const QString text = big5(all);
     return isUtf8 && big5.hasError() ? utf8 : text;
 }
 
-inline PracticeLines Lines(QByteArrayView bytes, const char* big5Codec)
+inline PracticeLines practiceLines(QByteArrayView bytes, const char* big5Codec)
 {
-    std::optional<QString> text = Decode(bytes, big5Codec);
+    std::optional<QString> text = decode(bytes, big5Codec);
     if (!text)
         return {PracticeLines::Status::Big5CodecMissing, {}};
     PracticeLines result;
     qsizetype kept = 0;
     for (const QStringView read : QStringView(text->replace(u'\r', u'\n')).tokenize(u'\n')) {
-        if (read.size() > kMaxLineChars)
+        if (read.size() > MaxLineChars)
             return {PracticeLines::Status::LineTooLong, {}};
-        const QString line = TrimSpaces(read.toString().remove(QChar(u'\0'))).toString();
+        const QString line = trimSpaces(read.toString().remove(QChar(u'\0'))).toString();
         if (line.isEmpty())
             continue;
-        if (result.lines.size() == kMaxPracticeLines)
+        if (result.lines.size() == MaxPracticeLines)
             return {PracticeLines::Status::TooManyLines, {}};
         kept += line.size();
-        if (kept > kMaxTextChars)
+        if (kept > MaxTextChars)
             return {PracticeLines::Status::TextTooLong, {}};
         result.lines.append(line);
     }

@@ -41,10 +41,10 @@ TEST_F(Form1Test, DesignFontsFindTheirStandInsAndTheCutDownMingFaceHoldsEveryCha
     frmPosture posture;
     frmOpen chooser(QString(), messages);
     form.exercise().start(); // with no text: the message asking for one
-    InstallTranslations(*qApp);
+    installTranslations(*qApp);
     QMessageBox box(QMessageBox::Information, "t", "x", QMessageBox::Ok);
     EXPECT_EQ(box.button(QMessageBox::Ok)->text(), "確定");
-    QStringList texts{SummaryFor({.CharCount = 30, .RightCount = 30, .ElapsedSeconds = 30}).text,
+    QStringList texts{summaryFor({.CharCount = 30, .RightCount = 30, .ElapsedSeconds = 30}).text,
                       box.button(QMessageBox::Ok)->text()};
     for (const auto& call : messages.calls)
         texts << call.text;
@@ -59,9 +59,9 @@ TEST_F(Form1Test, DesignFontsFindTheirStandInsAndTheCutDownMingFaceHoldsEveryCha
     for (const auto& callout : PanelMarks::BaseKeyCallouts)
         texts << QString::fromUtf16(callout.caption);
     for (int set = 0; set < WarmUpSetCount; ++set)
-        texts << WarmUpLines(set);
+        texts << warmUpLines(set);
 
-    const std::span<const unsigned char> ming = SubsetFonts()[0].data;
+    const std::span<const unsigned char> ming = subsetFonts()[0].data;
     const QRawFont cut(QByteArray::fromRawData(reinterpret_cast<const char*>(ming.data()), qsizetype(ming.size())), 12);
     const QRawFont latin = QRawFont::fromFont(QFont(QStringLiteral("Liberation Serif")));
     ASSERT_EQ(cut.familyName(), "Kelmora Ming");

@@ -70,10 +70,10 @@ TEST_F(FrmOpenTest, StartsInTheCurrentFolderIfThereIsOneAndAClickOrAKeyChoosesAF
     QStringList listed;
     for (int i = 0; i < drives->count(); ++i)
         listed << drives->itemData(i).toString();
-    EXPECT_EQ(drives->currentData().toString(), DriveOfFolder(listed, here));
+    EXPECT_EQ(drives->currentData().toString(), driveOfFolder(listed, here));
     for (const auto& [path, drive] : {std::pair("/media/usb/a", "/media/usb"), {"/media/usb", "/media/usb"},
                                       {"/media/usb2/a", "/media"}, {"/home/a", "/"}, {"/", "/"}})
-        EXPECT_EQ(DriveOfFolder({"/media", "/", "/media/usb"}, path), drive) << path;
+        EXPECT_EQ(driveOfFolder({"/media", "/", "/media/usb"}, path), drive) << path;
     EXPECT_FALSE(ok()->isEnabled());
     EXPECT_EQ(dialog->focusWidget(), child<QPushButton>("CancelButton"));
 

@@ -57,7 +57,7 @@ TEST(FrmSplash, StandsAQuarterOfTheMainWindowInAndClosesOnAnyKeyOrClickButOne)
     EXPECT_LE(copyright->fontMetrics().horizontalAdvance(copyright->text()), copyright->width());
     QTest::mouseClick(child(*box, "cmdPage"), Qt::LeftButton);
     EXPECT_TRUE(box->isVisible());
-    EXPECT_EQ(web.opened, QStringList{ProgramInfo::HomePage()});
+    EXPECT_EQ(web.opened, QStringList{ProgramInfo::homePage()});
 
     const auto openPosture = [&] {
         auto posture = std::make_unique<frmPosture>(&main);

@@ -34,12 +34,12 @@ TEST(KeyboardPanel, EachFingersCapsInItsColourAndEachShadowUnderItsCap)
                 const CapState& cap = *model.cap(BaseKeyCode(*key));
                 // The 5 key has a lighter shade of the left index finger's colour of its own.
                 EXPECT_EQ(at(cap.box.left() + 3, cap.box.center().y()),
-                          *key == '5' ? BgrColor(ColourOf(Fill::LightCyan)) : colour)
+                          *key == '5' ? bgrColor(colourOf(Fill::LightCyan)) : colour)
                     << "key " << *key << ", arrangement " << arrangement;
             }
         }
         // A shadow's last column and row are 4 px past its cap's, and nothing of it lies beyond.
-        const QColor shadow = BgrColor(PanelColour::Shadow);
+        const QColor shadow = bgrColor(PanelColour::Shadow);
         for (const CapState& cap : model.caps()) {
             const QPointF end = cap.box.bottomRight() + QPointF(4, 4), middle = cap.box.center();
             const std::pair<QColor, QColor> right{at(end.x() - 1, middle.y()), at(end.x() + 1, middle.y())};
