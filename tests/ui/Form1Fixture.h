@@ -11,6 +11,7 @@
 #include <QTest>
 #include <QWindow>
 #include <gtest/gtest.h>
+#include <cstdlib>
 #include <optional>
 #include <stdexcept>
 
@@ -56,6 +57,17 @@ protected:
         return form.screen()->grabWindow(form.winId(), p.x(), p.y(), area.width(), area.height()).toImage();
     }
     QColor onScreen(const char* name, QPoint at) { return onScreen(name, QRect(at, QSize(1, 1))).pixelColor(0, 0); }
+    // How far, in the worst colour channel of the worst pixel, what the screen holds of an area
+    // of a control is from the control painted afresh: a repaint that left a stale pixel shows.
+    int offFresh(const char* name, QRect area)
+    {
+        const QImage shown = onScreen(name, area).convertToFormat(QImage::Format_RGB32);
+        const QImage fresh = control(name)->grab(area).toImage().convertToFormat(QImage::Format_RGB32);
+        int worst = shown.size() == fresh.size() ? 0 : 255;
+        for (qsizetype i = 0; worst < 255 && i < fresh.sizeInBytes(); ++i)
+            worst = std::max(worst, std::abs(shown.constBits()[i] - fresh.constBits()[i]));
+        return worst;
+    }
 
     FakeMessageBox messages;
     FakeClock clock;
