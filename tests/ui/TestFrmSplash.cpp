@@ -13,8 +13,8 @@ TEST(FrmSplash, StandsAQuarterOfTheMainWindowInAndClosesOnAnyKeyOrClickButOne)
 {
     QWidget main;
     FakeWebOpener web;
-    const auto open = [&] {
-        auto box = std::make_unique<frmSplash>(web, &main);
+    const auto open = [&](bool posture = false) {
+        std::unique_ptr<QDialog> box(posture ? static_cast<QDialog*>(new frmPosture(&main)) : new frmSplash(web, &main));
         box->show();
         return box;
     };
@@ -41,8 +41,9 @@ TEST(FrmSplash, StandsAQuarterOfTheMainWindowInAndClosesOnAnyKeyOrClickButOne)
         QTest::keyClick(box->windowHandle(), key);
         EXPECT_FALSE(box->isVisible()) << key;
     }
-    for (const char* clicked : {"lblNote", "imgLogo", "Frame1", "Command1"}) {
-        const auto box = open();
+    for (const auto& [posture, clicked] : {std::pair(false, "lblNote"), {false, "imgLogo"}, {false, "Frame1"},
+             {false, "Command1"}, {true, "imgPosture"}, {true, "lblTips"}, {true, "lblHeading"}, {true, "Frame1"}}) {
+        const auto box = open(posture);
         QTest::mouseClick(child(*box, clicked), Qt::LeftButton);
         EXPECT_FALSE(box->isVisible()) << clicked;
     }
@@ -59,18 +60,9 @@ TEST(FrmSplash, StandsAQuarterOfTheMainWindowInAndClosesOnAnyKeyOrClickButOne)
     EXPECT_TRUE(box->isVisible());
     EXPECT_EQ(web.opened, QStringList{ProgramInfo::homePage()});
 
-    const auto openPosture = [&] {
-        auto posture = std::make_unique<frmPosture>(&main);
-        posture->show();
-        return posture;
-    };
-    for (const char* clicked : {"imgPosture", "lblTips", "lblHeading", "Frame1"}) {
-        const auto posture = openPosture();
-        QTest::mouseClick(child(*posture, clicked), Qt::LeftButton);
-        EXPECT_FALSE(posture->isVisible()) << clicked;
-    }
     // Keys that type nothing and a right click are not meant for the box: both stay.
-    for (const std::unique_ptr<QDialog>& shown : {std::unique_ptr<QDialog>(open()), std::unique_ptr<QDialog>(openPosture())}) {
+    for (const bool posture : {false, true}) {
+        const auto shown = open(posture);
         for (const Qt::Key key : {Qt::Key_Shift, Qt::Key_Down, Qt::Key_Right, Qt::Key_CapsLock, Qt::Key_F1})
             QTest::keyClick(shown->windowHandle(), key);
         QTest::mouseClick(child(*shown, "Frame1"), Qt::RightButton);
