@@ -27,11 +27,7 @@ protected:
         here = QDir::currentPath();
     }
     void TearDown() override { QDir::setCurrent(previous); }
-    void open(const QString& path = {})
-    {
-        dialog = std::make_unique<frmOpen>(path, messages);
-        dialog->show();
-    }
+    void open(const QString& path = {}) { (dialog = std::make_unique<frmOpen>(path, messages))->show(); }
     template <class T> T* child(const char* name) { return dialog->findChild<T*>(QString::fromUtf8(name)); }
     QListWidget* files() { return child<QListWidget>("File1"); }
     QTreeView* dirs() { return child<QTreeView>("Dir1"); }
@@ -82,9 +78,10 @@ TEST_F(FrmOpenTest, StartsInTheCurrentFolderIfThereIsOneAndAClickOrAKeyChoosesAF
     EXPECT_EQ(dialog->focusWidget(), ok());
     EXPECT_EQ(dialog->textFilePath(), inHere("mango.txt"));
     // The arrow keys leave the focus on OK, so Enter opens the file the name box shows.
-    for (const Qt::Key key : {Qt::Key_Down, Qt::Key_Right, Qt::Key_Up, Qt::Key_Left})
+    for (const Qt::Key key : {Qt::Key_Down, Qt::Key_Right, Qt::Key_Up, Qt::Key_Left}) {
         QTest::keyClick(ok(), key);
-    EXPECT_EQ(dialog->focusWidget(), ok());
+        EXPECT_EQ(dialog->focusWidget(), ok()) << key;
+    }
 
     QTest::keyClick(files(), Qt::Key_Down);
     EXPECT_EQ(dialog->textFilePath(), inHere("zebra.TXT"));
