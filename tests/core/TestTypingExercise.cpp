@@ -40,8 +40,7 @@ TEST_F(TypingExerciseTest, RightKeysAdvanceAndFillTheProgressBarWrongKeysCountBu
     exercise.loadText({"abc"});
     exercise.start();
     EXPECT_TRUE(exercise.running() && view.locked);
-    EXPECT_TRUE(cell(1).visible && cell(1).cursor && !cell(1).typed);
-    EXPECT_FALSE(cell(2).visible);
+    EXPECT_TRUE(cell(1).visible && cell(1).cursor && !cell(1).typed && !cell(2).visible);
     EXPECT_EQ(view.outlined, 'a');
 
     std::pair<bool, bool> lockedAndRunningWhileShown;
@@ -54,8 +53,7 @@ TEST_F(TypingExerciseTest, RightKeysAdvanceAndFillTheProgressBarWrongKeysCountBu
     EXPECT_EQ(lastMessage(), "恭喜您打完本段文字!!");
     EXPECT_EQ(lockedAndRunningWhileShown, std::pair(true, false))
         << "the clock stops before the summary, the window unlocks after it";
-    EXPECT_FALSE(view.locked);
-    EXPECT_EQ(view.shiftResets, 1);
+    EXPECT_TRUE(!view.locked && view.shiftResets == 1);
 
     exercise.loadText({"A b", "c"});
     exercise.start();
@@ -72,8 +70,7 @@ TEST_F(TypingExerciseTest, RightKeysAdvanceAndFillTheProgressBarWrongKeysCountBu
     EXPECT_EQ(view.enterTag, 4);
     type(" ");
     exercise.keyPressed(13);
-    EXPECT_EQ(view.enterTag, 0);
-    EXPECT_EQ(state().CurrentIndex, 5);
+    EXPECT_EQ(std::pair(view.enterTag, state().CurrentIndex), std::pair(0, 5));
     EXPECT_EQ(counts(), "4/3 4/3") << "a space at a row end is wrong";
 }
 
@@ -113,38 +110,28 @@ TEST_F(TypingExerciseTest, EscOrTheMenuItemInterruptsAndAStartOrANewTextClearsTh
 
 TEST_F(TypingExerciseTest, TheClockMeasuresTheSpeedAgainstTheLevel)
 {
-    const auto tickAfter = [&](qint64 ms) {
-        clock.advanceMs(ms);
-        exercise.tick();
-    };
+    const auto clockAfter = [&](qint64 ms) { return clock.advanceMs(ms), exercise.tick(), view.Label1; };
+    const auto speedAt = [&](int level) { return exercise.setSpeedLevel(level), view.speed; };
     exercise.loadText({QString(40, u'a')});
     exercise.start();
     EXPECT_EQ(view.Label1, "");
     type(QString(29, u'a'));
-    tickAfter(500);
-    EXPECT_EQ(view.Label1, "0:0:0");
+    EXPECT_EQ(clockAfter(500), "0:0:0");
     EXPECT_EQ(view.speed, 0) << "no bar before a whole second";
     EXPECT_FALSE(cell(30).cursor) << "the first tick blinks the cursor cell to normal";
     type("a");
     EXPECT_TRUE(cell(31).cursor) << "a new cursor cell starts orange";
-    tickAfter(9500);
-    EXPECT_EQ(view.Label1, "0:0:10");
+    EXPECT_EQ(clockAfter(9500), "0:0:10");
     EXPECT_TRUE(cell(31).cursor) << "the blink phase carries on from cell to cell";
     EXPECT_EQ(view.speed, 4000) << "30 keys in 10 s at level 3";
-    exercise.setSpeedLevel(4);
-    EXPECT_EQ(view.speed, 3000);
-    exercise.setSpeedLevel(1);
-    EXPECT_EQ(view.speed, 12000);
+    EXPECT_EQ(std::pair(speedAt(4), speedAt(1)), std::pair(3000, 12000));
 
     clock.now -= 3'600'000; // a clock set back by an hour adds no time and takes none away
-    tickAfter(0);
-    EXPECT_EQ(view.Label1, "0:0:10");
-    tickAfter(3'713'000);
-    EXPECT_EQ(view.Label1, "1:2:3");
+    EXPECT_EQ(clockAfter(0), "0:0:10");
+    EXPECT_EQ(clockAfter(3'713'000), "1:2:3");
 
     // The summary reads the same seconds; between exercises a new level rescales the bar from them.
     exercise.interrupt();
     EXPECT_EQ(lastMessage().count(u'\n'), 2) << "the speed lines, past 20 s";
-    exercise.setSpeedLevel(3);
-    EXPECT_EQ(view.speed, 30 * 4000 / 3723 / 3);
+    EXPECT_EQ(speedAt(3), 30 * 4000 / 3723 / 3);
 }
