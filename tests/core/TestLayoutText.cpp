@@ -53,9 +53,8 @@ TEST(LayoutText, HeadingsAreShownWholeAndNotTyped)
     const PracticeText text = LayoutText({"  第一課 Home row ", "as df", "第二課", "第三課", "jk"});
     ASSERT_EQ(text.subTitleCount(), 3);
     EXPECT_EQ(text.lblSubTit(1).caption, "  第一課 Home row ") << "headings keep their spaces";
-    EXPECT_EQ(text.lblSubTit(1).top, 0);
-    EXPECT_EQ(text.lblSubTit(2).top, 26 + 52) << "a heading 52 below a typing row";
-    EXPECT_EQ(text.lblSubTit(3).top, 78 + 26);
+    const std::vector tops{text.lblSubTit(1).top, text.lblSubTit(2).top, text.lblSubTit(3).top};
+    EXPECT_EQ(tops, (std::vector{0, 26 + 52, 78 + 26})) << "a heading 52 below a typing row, 26 below a heading";
     EXPECT_EQ(rows(text), std::pair(QString("as df|jk"), std::vector{26, 104 + 26})) << "a typing row 26 below a heading";
     EXPECT_EQ(text.height(), 130 + 78);
 
@@ -85,10 +84,7 @@ TEST(LayoutText, TextsBeyondTheSixteenBitLimitsAreCutAfterAWholeRow)
 // The window's tests scroll a real text; the scroll bar's maximum is theirs.
 TEST(TextScroll, RowsComeIntoView)
 {
-    struct Case {
-        int value, maximum, textTop, rowTop, window, expected;
-    };
-    constexpr Case Cases[] = {
+    constexpr struct { int value, maximum, textTop, rowTop, window, expected; } Cases[] = {
         {0, 500, 0, 208, 272, 0},     // 208 + 52 = 260 is still inside
         {0, 500, 0, 220, 272, 0},     // and so is a row ending on the edge
         {0, 500, 0, 260, 272, 40},    // just inside the bottom edge
@@ -97,6 +93,6 @@ TEST(TextScroll, RowsComeIntoView)
         {100, 500, -100, 104, 272, 100}, // a visible row moves nothing
         {40, 500, -40, 572, 544, 80},    // taller window without the keyboard
     };
-    for (const Case& c : Cases)
+    for (const auto& c : Cases)
         EXPECT_EQ(TextScroll::valueShowingRow(c.value, c.maximum, c.textTop, c.rowTop, c.window), c.expected) << c.rowTop;
 }

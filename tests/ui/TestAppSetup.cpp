@@ -22,9 +22,7 @@ TEST_F(Form1Test, DesignFontsFindTheirStandInsAndTheCutDownMingFaceHoldsEveryCha
     // The faces that really draw the text, run by run.
     const auto facesDrawing = [](const QString& family, const QString& text) {
         QTextLayout layout(text, QFont(family));
-        layout.beginLayout();
-        layout.createLine();
-        layout.endLayout();
+        layout.beginLayout(), layout.createLine(), layout.endLayout();
         QStringList faces;
         for (const QGlyphRun& run : layout.glyphRuns())
             faces << run.rawFont().familyName().toLower();

@@ -18,8 +18,7 @@ TEST_F(Form1Test, StartsIdleAsDesignedAndTheHelpMenuOpensItsBoxes)
     EXPECT_EQ(control<CapsLamp>("shpCapsL")->colour(), 8421504u) << "grey while Caps Lock is off";
     for (const char* menu : {"mnuB", "mnuC"})
         EXPECT_EQ(control<QMenu>(menu)->actions().size(), 18) << menu;
-    EXPECT_FALSE(form.windowIcon().isNull());
-    EXPECT_FALSE(control<QLabel>("Image1")->pixmap().isNull());
+    EXPECT_FALSE(form.windowIcon().isNull() || control<QLabel>("Image1")->pixmap().isNull());
     QWidget* first = form.centralWidget()->nextInFocusChain();
     while (!(first->focusPolicy() & Qt::TabFocus))
         first = first->nextInFocusChain();
