@@ -54,7 +54,7 @@ TEST(LayoutText, HeadingsAreShownWholeAndNotTyped)
     ASSERT_EQ(text.subTitleCount(), 3);
     EXPECT_EQ(text.lblSubTit(1).caption, "  第一課 Home row ") << "headings keep their spaces";
     const std::vector tops{text.lblSubTit(1).top, text.lblSubTit(2).top, text.lblSubTit(3).top};
-    EXPECT_EQ(tops, (std::vector{0, 26 + 52, 78 + 26})) << "a heading 52 below a typing row, 26 below a heading";
+    EXPECT_EQ(tops, (std::vector{0, 26 + 52, 78 + 26})) << "52 below a typing row, 26 below a heading";
     EXPECT_EQ(rows(text), std::pair(QString("as df|jk"), std::vector{26, 104 + 26})) << "a typing row 26 below a heading";
     EXPECT_EQ(text.height(), 130 + 78);
 

@@ -57,8 +57,7 @@ protected:
         return form.screen()->grabWindow(form.winId(), p.x(), p.y(), area.width(), area.height()).toImage();
     }
     QColor onScreen(const char* name, QPoint at) { return onScreen(name, QRect(at, QSize(1, 1))).pixelColor(0, 0); }
-    // How far, in the worst colour channel of the worst pixel, what the screen holds of an area
-    // of a control is from the control painted afresh: a repaint that left a stale pixel shows.
+    // How far the screen's area of a control is, in its worst colour channel, from a fresh paint.
     int offFresh(const char* name, QRect area)
     {
         const QImage shown = onScreen(name, area).convertToFormat(QImage::Format_RGB32);

@@ -66,7 +66,7 @@ TEST_F(Form1Test, TheFingerGuideRisesRestsAndStopsOnEveryTrigger)
         rise();
         stop();
         EXPECT_FALSE(form.fingerGuide().running() || panel->handsY() || panel->baseKeyCalloutsVisible());
-        EXPECT_EQ(panel->isVisible() ? offFresh("picKey", restingHands) : 0, 0) << "the panel repaints without hands";
+        EXPECT_EQ(panel->isVisible() ? offFresh("picKey", restingHands) : 0, 0) << "repainted without hands";
         item("mnuEsc")->trigger();
     }
 }

@@ -14,7 +14,8 @@ TEST(FrmSplash, StandsAQuarterOfTheMainWindowInAndClosesOnAnyKeyOrClickButOne)
     QWidget main;
     FakeWebOpener web;
     const auto open = [&](bool posture = false) {
-        std::unique_ptr<QDialog> box(posture ? static_cast<QDialog*>(new frmPosture(&main)) : new frmSplash(web, &main));
+        std::unique_ptr<QDialog> box(posture ? static_cast<QDialog*>(new frmPosture(&main))
+                                             : new frmSplash(web, &main));
         box->show();
         return box;
     };
@@ -42,7 +43,8 @@ TEST(FrmSplash, StandsAQuarterOfTheMainWindowInAndClosesOnAnyKeyOrClickButOne)
         EXPECT_FALSE(box->isVisible()) << key;
     }
     for (const auto& [posture, clicked] : {std::pair(false, "lblNote"), {false, "imgLogo"}, {false, "Frame1"},
-             {false, "Command1"}, {true, "imgPosture"}, {true, "lblTips"}, {true, "lblHeading"}, {true, "Frame1"}}) {
+             {false, "Command1"}, {true, "imgPosture"}, {true, "lblTips"}, {true, "lblHeading"},
+             {true, "Frame1"}}) {
         const auto box = open(posture);
         QTest::mouseClick(child(*box, clicked), Qt::LeftButton);
         EXPECT_FALSE(box->isVisible()) << clicked;

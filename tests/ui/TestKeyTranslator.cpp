@@ -13,7 +13,7 @@ class KeyTranslatorTest : public testing::Test, public KeySink {
 protected:
     // " on": the handler sees Caps Lock on.
     QString on() const { return lock->isOn() ? " on" : ""; }
-    void keyDown(int vk, int shift) override { log << QStringLiteral("down %1/%2").arg(vk).arg(shift) + on(); }
+    void keyDown(int vk, int shift) override { log << QString("down %1/%2").arg(vk).arg(shift) + on(); }
     void keyPress(int code) override
     {
         log << QStringLiteral("press %1").arg(code) + on();

@@ -10,7 +10,8 @@
 TEST(KeyboardPanel, EachFingersCapsInItsColourAndEachShadowUnderItsCap)
 {
     // Touch typing: the keys of each finger, in the order of the legend's swatches.
-    const char* fingers[] = {"`1QAZ", "2WSX", "3EDC", "4RFVTGB", " ", "67YUHJNM", "8IK,", "9OL.", "0-=P[]\\;'/\b"};
+    const char* fingers[] = {"`1QAZ", "2WSX", "3EDC", "4RFVTGB", " ", "67YUHJNM", "8IK,", "9OL.",
+                             "0-=P[]\\;'/\b"};
     FakeCapsLock caps;
     KeyboardModel model(caps);
     KeyboardPanel panel(model);
@@ -34,7 +35,8 @@ TEST(KeyboardPanel, EachFingersCapsInItsColourAndEachShadowUnderItsCap)
         for (const CapState& cap : model.caps()) {
             const qreal right = cap.box.right() + 4, bottom = cap.box.bottom() + 4;
             const QPointF mid = cap.box.center();
-            EXPECT_TRUE(at(right - 1, mid.y()) == shadow && (right >= image.width() || at(right, mid.y()) != shadow))
+            const bool rightEnds = right >= image.width() || at(right, mid.y()) != shadow;
+            EXPECT_TRUE(at(right - 1, mid.y()) == shadow && rightEnds)
                 << "right of cap " << cap.code << ", arrangement " << arrangement;
             EXPECT_TRUE(at(mid.x(), bottom - 1) == shadow && at(mid.x(), bottom) != shadow)
                 << "below cap " << cap.code << ", arrangement " << arrangement;
@@ -42,10 +44,9 @@ TEST(KeyboardPanel, EachFingersCapsInItsColourAndEachShadowUnderItsCap)
     }
 }
 
-// Cells typed and caps pushed in, released and outlined one by one (each look kept and copied
-// from then on) show on screen exactly what the whole text and panel painted afresh show: right
-// and wrong keys, keys that show nothing, row ends, with and without the Shift guide, in each
-// arrangement, and under the finger guide's hands and callouts.
+// Cells typed and caps pushed, released and outlined one by one (each look kept and copied from
+// then on) show on screen what the text and panel painted afresh show: right and wrong keys, keys
+// showing nothing, row ends, the Shift guide, each arrangement, the finger guide's hands and callouts.
 TEST_F(Form1Test, EveryCellAndCapChangeShowsWhatTextAndPanelPaintedAfreshShow)
 {
     auto* panel = control<KeyboardPanel>("picKey");
@@ -85,8 +86,7 @@ TEST_F(Form1Test, EveryCellAndCapChangeShowsWhatTextAndPanelPaintedAfreshShow)
     }
     item("mnuEsc")->trigger();
 
-    // Backspace narrows in the arrangement with the backslash up, the right Shift in the one
-    // with it down.
+    // Backspace narrows with the backslash up, the right Shift with it down.
     click("optKey_1");
     press(Qt::Key_Backspace, "Backspace beside the backslash up");
     click("optKey_2");
@@ -95,8 +95,7 @@ TEST_F(Form1Test, EveryCellAndCapChangeShowsWhatTextAndPanelPaintedAfreshShow)
     click("optKey_0");
     press(Qt::Key_Backspace, "Backspace back in the first arrangement");
 
-    // Shift goes down and up under the rising hands; T, held since before the guide began,
-    // comes up under a callout.
+    // Shift goes down and up under the rising hands; T, held from before, comes up under a callout.
     press(Qt::Key_T, "T without the guide");
     QTest::keyPress(form.windowHandle(), Qt::Key_T);
     item("mnuPos_1")->trigger();
@@ -108,7 +107,6 @@ TEST_F(Form1Test, EveryCellAndCapChangeShowsWhatTextAndPanelPaintedAfreshShow)
     }
     ASSERT_TRUE(panel->baseKeyCalloutsVisible());
     QTest::keyRelease(form.windowHandle(), Qt::Key_T);
-    // A callout's antialiased line, painted over a part of the panel, can come out a shade off
-    // from the line painted whole.
+    // A callout's antialiased line, painted over part of the panel, can come out a shade off.
     matches("T released under a callout", 1);
 }

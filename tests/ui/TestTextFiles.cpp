@@ -1,6 +1,7 @@
 #include "Form1Fixture.h"
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <functional>
@@ -61,24 +62,24 @@ TEST_F(TextFiles, RefusedFilesSayWhyAndLeaveTheEarlierTextCaptionAndStart)
     const struct {
         const char* what;
         std::function<QString()> make;
-        const char* says; // how the warning starts
+        const char* says; // how the warning starts, %1 for the file's name
         const char* title = "Kelmora英打練習";
     } refused[] = {
-        {"2001 lines", [&] { return write("long.txt", QByteArray("a\n").repeated(2001)); }, "「long.txt」有超過 2000 行文字"},
+        {"2001 lines", [&] { return write("long.txt", QByteArray("a\n").repeated(2001)); }, "「%1」有超過 2000 行文字"},
         {"4 GB sparse file of NULs", [&] { return write("sparse.txt", "ab\n", qint64(4) << 30); },
-         "「sparse.txt」有一行超過一百萬個字元"},
+         "「%1」有一行超過一百萬個字元"},
         {"over four million characters", [&] { return write("big.txt", (QByteArray(1 << 20, 'y') + '\n').repeated(5)); },
-         "「big.txt」的文字超過四百萬個字元"},
+         "「%1」的文字超過四百萬個字元"},
         {"link to /dev/zero", [&] { QFile::link("/dev/zero", dir.filePath("zero.txt")); return dir.filePath("zero.txt"); },
-         "「zero.txt」不是一般的檔案"},
-        {"FIFO, no writer", [&] { mkfifo(QFile::encodeName(fifo).constData(), 0600); return fifo; }, "「fifo.txt」不是一般的檔案"},
-        {"directory", [&] { QDir(dir.path()).mkdir("x.txt"); return dir.filePath("x.txt"); }, "「x.txt」不是一般的檔案"},
+         "「%1」不是一般的檔案"},
+        {"FIFO, no writer", [&] { mkfifo(qPrintable(fifo), 0600); return fifo; }, "「%1」不是一般的檔案"},
+        {"directory", [&] { QDir(dir.path()).mkdir("x.txt"); return dir.filePath("x.txt"); }, "「%1」不是一般的檔案"},
         // Root reads whatever the permissions say, but not this one.
         {"unreadable", [&] {
              const QString p = write("locked.txt", "ab");
              QFile::setPermissions(p, {});
              return geteuid() == 0 ? (QFile::remove(p), QFile::link("/proc/self/mem", p), p) : p;
-         }, "無法讀取「locked.txt」"},
+         }, "無法讀取「%1」"},
         // Gone between choosing and reading: the box it always had.
         {"gone", [&] { const QString p = write("gone.txt", "ab"); return QFile::remove(p), p; },
          "找不到打字用的文字檔…\r\n請將編好的文字檔放置在程式目錄中。", "英打練習"},
@@ -87,10 +88,12 @@ TEST_F(TextFiles, RefusedFilesSayWhyAndLeaveTheEarlierTextCaptionAndStart)
     const auto before = shown();
     ASSERT_EQ(std::get<1>(before), 12);
     for (const auto& [what, make, says, title] : refused) {
-        open(make());
+        const QString path = make();
+        open(path);
         EXPECT_EQ(shown(), before) << what;
         ASSERT_EQ(messages.calls.size(), 1u) << what;
-        EXPECT_TRUE(messages.calls[0].text.startsWith(QString::fromUtf8(says))) << messages.calls[0].text.toStdString();
+        const QString start = QString::fromUtf8(says).replace("%1", QFileInfo(path).fileName());
+        EXPECT_TRUE(messages.calls[0].text.startsWith(start)) << what << ": " << messages.calls[0].text.toStdString();
         EXPECT_EQ(std::pair(messages.calls[0].title, messages.calls[0].style),
                   std::pair(QString::fromUtf8(title), MessageStyle::Exclamation)) << what;
         messages.calls.clear();
