@@ -39,23 +39,13 @@ TEST(BuiltInContent, DrillsAndPassagesAreTypeableAndWarmUpsHoldChineseOnlyInHead
 }
 
 // The example files installed with the guide, as a teacher would open them: each reads as its
-// UTF-8 source (the build writes the *-big5.txt ones in Big5) and lays out whole.
+// UTF-8 source (the build writes the *-big5.txt ones in Big5); the guide's own example lays out
+// as the guide shows it.
 TEST(ExampleFiles, ReadAsWrittenAndLaidOutAsTheGuideShows)
 {
     const QDir sources(QStringLiteral(KELMORA_EXAMPLE_SOURCES_DIR)), built(QStringLiteral(KELMORA_EXAMPLES_DIR));
     const QStringList names = sources.entryList({QStringLiteral("*.txt")}, QDir::Files);
     EXPECT_TRUE(names.contains(QStringLiteral("kmora.txt")) && !names.filter(QStringLiteral("-big5.txt")).isEmpty());
-    const auto isHeading = [](const QString& line) { return LenMbcs(line) != line.size(); };
-    // Headings and display rows from the top down, as the file is laid out; "|" is a row's Enter.
-    const auto rowsOf = [&built](const QString& name) {
-        const PracticeText text = LayoutText(readTextFile(built.filePath(name)).lines);
-        QMap<int, QString> rows;
-        for (const SubTitle& heading : text.subTitles())
-            rows[heading.top] = heading.caption;
-        for (const TitleCell& cell : text.titles())
-            rows[cell.top] += cell.isRowEnd() ? QChar(u'|') : QChar(cell.ch);
-        return rows.values();
-    };
     for (const QString& name : names) {
         QFile source(sources.filePath(name)), file(built.filePath(name));
         ASSERT_TRUE(source.open(QIODevice::ReadOnly) && file.open(QIODevice::ReadOnly)) << qPrintable(name);
@@ -67,17 +57,15 @@ TEST(ExampleFiles, ReadAsWrittenAndLaidOutAsTheGuideShows)
             if (const QString trimmed = trimSpaces(line).toString(); !trimmed.isEmpty())
                 lines += trimmed;
         EXPECT_EQ(readTextFile(built.filePath(name)).lines, lines) << qPrintable(name);
-
-        // A line holding Chinese is a heading, shown whole; every letter of the others is typed in
-        // order, an Enter standing where a row breaks at a space and after each line but the last.
-        QString expected, shown;
-        for (const QString& line : lines)
-            expected += isHeading(line) ? QLatin1Char('[') + line + QLatin1Char(']') : line + QLatin1Char('|');
-        for (const QString& row : rowsOf(name))
-            shown += isHeading(row) ? QLatin1Char('[') + row + QLatin1Char(']') : row;
-        EXPECT_EQ(shown.append(u'|').replace(u' ', u'|'), expected.replace(u' ', u'|')) << qPrintable(name);
     }
-    EXPECT_EQ(rowsOf(QStringLiteral("guide-example.txt")),
+    // Headings and display rows from the top down; "|" is a row's Enter.
+    const PracticeText text = LayoutText(readTextFile(built.filePath(QStringLiteral("guide-example.txt"))).lines);
+    QMap<int, QString> rows;
+    for (const SubTitle& heading : text.subTitles())
+        rows[heading.top] = heading.caption;
+    for (const TitleCell& cell : text.titles())
+        rows[cell.top] += cell.isRowEnd() ? QChar(u'|') : QChar(cell.ch);
+    EXPECT_EQ(rows.values(),
               QStringList({QStringLiteral("第一課　我的小狗"), QStringLiteral("My dog Pip runs in the park every day and digs holes|"),
                            QStringLiteral("beside the old oak tree.|"), QStringLiteral("He comes home with mud on his nose.|"),
                            QStringLiteral("Then he sleeps by the door.|"), QStringLiteral("第二課　數字"),
