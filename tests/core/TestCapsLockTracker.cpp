@@ -69,24 +69,3 @@ TEST(CapsLockTracker, TracksTheToggleFromWhatTheWindowSees)
     }
     EXPECT_EQ(CapsLockTracker(S::X11Indicator).source(), S::Follow) << "no reading: follow";
 }
-
-// While a key is handled, X11's toggle is the one that key carries, and nothing waits for the
-// X server to read the indicator; once it is handled, the indicator is read again.
-TEST(CapsLockTracker, X11AnswersFromTheKeyBeingHandled)
-{
-    int readings = 0;
-    bool reading = false;
-    CapsLockTracker tracker(CapsLockTracker::Source::X11Indicator, [&] { return ++readings, reading; });
-    tracker.keyPressed(Qt::Key_A, {}, "A", 0x2);
-    EXPECT_TRUE(tracker.isOn() && tracker.isOn() && readings == 0);
-    tracker.keyHandled();
-    EXPECT_TRUE(!tracker.isOn() && readings == 1);
-
-    reading = true;
-    tracker.keyPressed(Qt::Key_A, {}, "a", 0);
-    EXPECT_FALSE(tracker.isOn());
-    tracker.keyHandled();
-    EXPECT_TRUE(tracker.isOn());
-    tracker.keyPressed(Qt::Key_CapsLock, {}, "", 0x2);
-    EXPECT_FALSE(tracker.isOn()) << "Caps Lock itself: the state it turns to, as before";
-}

@@ -78,12 +78,22 @@ TEST_F(KeyTranslatorTest, KeysArriveAsWindowsCodesAndCharactersAndStopAtTheWindo
 // indicator; the next reading comes after them.
 TEST_F(KeyTranslatorTest, HandlersSeeTheToggleTheKeyCarries)
 {
-    CapsLockTracker x11(CapsLockTracker::Source::X11Indicator, [] { return false; });
+    int readings = 0;
+    bool reading = false;
+    CapsLockTracker x11(CapsLockTracker::Source::X11Indicator, [&] { return ++readings, reading; });
     QWindow other;
     KeyTranslator x11Translator(&other, *this, x11);
     lock = &x11;
-    QKeyEvent press(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, 38, 0x41, 0x2, QStringLiteral("A"));
-    QCoreApplication::sendEvent(&other, &press);
-    EXPECT_EQ(take(), QStringList({"down 65/0 on", "press 65 on"}));
-    EXPECT_FALSE(x11.isOn());
+    // What the handlers logged; the X11 state 0x2: Caps Lock was on before the key.
+    const auto press = [&](Qt::Key key, quint32 state, const QString& text) {
+        QKeyEvent event(QEvent::KeyPress, key, Qt::NoModifier, 0, 0, state, text);
+        QCoreApplication::sendEvent(&other, &event);
+        return take();
+    };
+    EXPECT_EQ(press(Qt::Key_A, 0x2, "A"), QStringList({"down 65/0 on", "press 65 on"}));
+    EXPECT_TRUE(readings == 0 && !x11.isOn() && readings == 1) << "read once, after the handlers";
+    reading = true;
+    EXPECT_EQ(press(Qt::Key_A, 0, "a"), QStringList({"down 65/0", "press 97"}));
+    EXPECT_TRUE(x11.isOn());
+    EXPECT_EQ(press(Qt::Key_CapsLock, 0x2, ""), QStringList{"down 20/0"}) << "Caps Lock itself: the state it turns to";
 }
