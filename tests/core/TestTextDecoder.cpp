@@ -1,9 +1,5 @@
 #include "content/TextDecoder.h"
-#include "content/TextFileReader.h"
-#include <QDir>
-#include <QFile>
 #include <QStringEncoder>
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace {
@@ -106,25 +102,4 @@ TEST(TextDecoder, LinesLengthsAndFilesWithoutLineEndsAreBounded)
     EXPECT_LE(bytesTakenBeforeGivingUp({}, QByteArray(1, '\0'), Status::LineTooLong), soon);
     EXPECT_LE(bytesTakenBeforeGivingUp("\xFF\xFE", QByteArray("x\0", 2), Status::LineTooLong), soon);
     EXPECT_LE(bytesTakenBeforeGivingUp({}, "a line\r\n", Status::TooManyLines), soon);
-}
-
-// The reader feeds the decoder; file names are the window's tests.
-TEST(TextFileReader, ReadsOnAcrossItsChunksAndClosesTheFileWhateverHappens)
-{
-    using Status = TextFileLoad::Status;
-    QTemporaryDir dir;
-    const auto write = [&](const QByteArray& bytes) {
-        QFile file(dir.filePath("x.txt"));
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
-        return file.fileName();
-    };
-    const int openBefore = QDir("/proc/self/fd").count();
-    EXPECT_EQ(readTextFile(dir.filePath("none.txt")).status, Status::NotFound);
-    // 71-byte lines: a 64 KiB read ends inside a Big5 character.
-    const QString line = QString::fromUtf8("練習") + QString(65, u'a');
-    const QByteArray lines = QByteArray(QStringEncoder(Big5Codec)(line + "\r\n")).repeated(MaxPracticeLines);
-    EXPECT_EQ(readTextFile(write(lines)).lines, QStringList(MaxPracticeLines, line));
-    EXPECT_EQ(readTextFile(write(QByteArray(MaxLineChars + 1, 'x'))).status, Status::LineTooLong);
-    EXPECT_EQ(readTextFile(write("\xA4\x40 a"), "no-such-codec").status, Status::Big5CodecMissing);
-    EXPECT_EQ(QDir("/proc/self/fd").count(), openBefore);
 }

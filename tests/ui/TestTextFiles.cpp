@@ -1,8 +1,10 @@
 #include "Form1Fixture.h"
+#include "content/TextFileReader.h"
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
+#include <QStringEncoder>
 #include <QTemporaryDir>
 #include <functional>
 #include <sys/stat.h>
@@ -53,6 +55,21 @@ TEST_F(TextFiles, FilesLoadWhateverTheirBytesOrNamesAndACancelReloadsTheLastFrom
     choice.reset();
     item("mnuOpen")->trigger();
     EXPECT_EQ(form.exercise().state().CharCount, 3) << "a cancel reloads the last file, changes included";
+}
+
+// The reader itself, on files as the window's: it reads on across its chunks and closes the file
+// whatever happens (the decoding is tested apart).
+TEST_F(TextFiles, TheReaderReadsOnAcrossItsChunksAndClosesTheFileWhateverHappens)
+{
+    const int openBefore = QDir("/proc/self/fd").count();
+    // 71-byte lines: a 64 KiB read ends inside a Big5 character.
+    const QString line = QString::fromUtf8("練習") + QString(65, u'a');
+    const QByteArray lines = QByteArray(QStringEncoder(Big5Codec)(line + "\r\n")).repeated(MaxPracticeLines);
+    EXPECT_EQ(readTextFile(write("big5.txt", lines)).lines, QStringList(MaxPracticeLines, line));
+    using Status = TextFileLoad::Status;
+    EXPECT_EQ(readTextFile(write("long.txt", QByteArray(MaxLineChars + 1, 'x'))).status, Status::LineTooLong);
+    EXPECT_EQ(readTextFile(write("x.txt", "\xA4\x40 a"), "no-such-codec").status, Status::Big5CodecMissing);
+    EXPECT_EQ(QDir("/proc/self/fd").count(), openBefore);
 }
 
 // Nothing is loaded and nothing is lost, and a warning names the file and says why.
