@@ -59,7 +59,7 @@ TEST(ExampleFiles, ReadAsWrittenAndLaidOutAsTheGuideShows)
         EXPECT_EQ(readTextFile(built.filePath(name)).lines, lines) << qPrintable(name);
     }
     // Headings and display rows from the top down; "|" is a row's Enter.
-    const PracticeText text = LayoutText(readTextFile(built.filePath(QStringLiteral("guide-example.txt"))).lines);
+    const PracticeText text = LayoutText(readTextFile(built.filePath("guide-example.txt")).lines);
     QMap<int, QString> rows;
     for (const SubTitle& heading : text.subTitles())
         rows[heading.top] = heading.caption;

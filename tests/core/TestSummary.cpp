@@ -21,17 +21,15 @@ TEST(Summary, ChoosesTheMessageByHowTheExerciseEnded)
     for (const auto& c : cases) {
         const MessageBoxText m = summaryFor({.CharCount = c.charCount, .TypedChar = c.typedChar, .RightCount = c.right,
                                              .WrongCount = c.wrong, .ElapsedSeconds = c.elapsed}, QLocale::c());
-        EXPECT_EQ(m.text, QString::fromUtf16(c.text));
-        EXPECT_EQ(m.style, c.style);
+        EXPECT_EQ(std::pair(m.text, m.style), std::pair(QString::fromUtf16(c.text), c.style));
     }
 }
 
 TEST(Summary, NumbersRoundAsTheyReadAndUseTheLocaleSeparator)
 {
     const QLocale c(QLocale::C);
-    EXPECT_EQ(formatFixed2(0.125, c), "0.13");
-    EXPECT_EQ(formatFixed2(1.005, c), "1.01");
-    EXPECT_EQ(formatFixed2(2.994999, c), "2.99");
+    for (const auto& [value, shown] : {std::pair(0.125, "0.13"), {1.005, "1.01"}, {2.994999, "2.99"}})
+        EXPECT_EQ(formatFixed2(value, c), shown) << value;
     EXPECT_EQ(formatPercent2(2.0 / 3.0, c), "66.67%");
     EXPECT_EQ(formatFixed2(1.6, QLocale(QLocale::German)), "1,60");
     EXPECT_EQ(formatFixed2(12345.678, QLocale(QLocale::English)), "12345.68") << "no digit grouping";

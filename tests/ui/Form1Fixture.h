@@ -21,8 +21,7 @@ protected:
     {
         form.show();
         form.activateWindow();
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(&form));
-        EXPECT_TRUE(QTest::qWaitForWindowActive(&form));
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(&form) && QTest::qWaitForWindowActive(&form));
     }
     // Controls and menu items by their design names; a name that does not exist fails the test.
     template <typename T = QWidget>
@@ -33,15 +32,6 @@ protected:
         throw std::runtime_error(std::string("no control named ") + name);
     }
     QAction* item(const char* name) { return control<QAction>(name); }
-    // Those of the named menu items and controls that can be used now.
-    QStringList enabled(const QStringList& names)
-    {
-        QStringList on;
-        for (const QString& name : names)
-            if (QAction* a = form.findChild<QAction*>(name); a ? a->isEnabled() : control(name.toLatin1())->isEnabled())
-                on << name;
-        return on;
-    }
     QString text(const char* name) { return control<QLabel>(name)->text(); }
     void typeKeys(const QByteArray& keys)
     {

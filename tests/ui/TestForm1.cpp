@@ -10,6 +10,14 @@ TEST_F(Form1Test, AnExerciseLocksTheLoadersTakesEveryKeyAndTheKeyboardEchoesThem
 {
     const QStringList lockable{"cmdStart", "cmdEnd", "frmKeySet", "mnuOpen", "mnuB", "mnuC", "mnuCR", "mnuE"};
     const QStringList usable{"mnuEsc", "mnuExit", "frmClass", "cmdSandH", "VScroll1"};
+    // Those of the menu items and controls above that can be used now.
+    const auto enabled = [&] {
+        QStringList on;
+        for (const QString& name : lockable + usable)
+            if (QAction* a = form.findChild<QAction*>(name); a ? a->isEnabled() : control(name.toLatin1())->isEnabled())
+                on << name;
+        return on;
+    };
     // The A cap's left edge (84, 96, 41 x 41): pushed, the cap moves a pixel right and down off it.
     const auto at = [&](int x, int y) { return onScreen("picKey", {x, y}); };
     QTest::keyPress(form.windowHandle(), 'A', Qt::ShiftModifier);
@@ -21,7 +29,7 @@ TEST_F(Form1Test, AnExerciseLocksTheLoadersTakesEveryKeyAndTheKeyboardEchoesThem
 
     click("cmdStart");
     ASSERT_TRUE(form.exercise().running());
-    EXPECT_EQ(enabled(lockable + usable), usable);
+    EXPECT_EQ(enabled(), usable);
     EXPECT_TRUE(control("lblEsc")->isVisible());
     EXPECT_EQ(onScreen("picWd", {12, 36}), QColor(255, 128, 0)) << "the cursor cell";
     EXPECT_EQ(at(86, 130), QColor(Qt::red)) << "the outline of the key to type";
@@ -44,7 +52,7 @@ TEST_F(Form1Test, AnExerciseLocksTheLoadersTakesEveryKeyAndTheKeyboardEchoesThem
     QTest::keyClick(form.windowHandle(), Qt::Key_B, Qt::AltModifier);
     EXPECT_EQ(form.menuBar()->activeAction(), nullptr);
     item("mnuEsc")->trigger();
-    EXPECT_EQ(enabled(lockable + usable), lockable + usable);
+    EXPECT_EQ(enabled(), lockable + usable);
 
     // Enter on Start, focused again, begins anew: the cells typed before are gone from the screen.
     QTest::keyClick(form.windowHandle(), Qt::Key_Return);
@@ -70,9 +78,6 @@ TEST_F(Form1Test, AnExerciseLocksTheLoadersTakesEveryKeyAndTheKeyboardEchoesThem
     QApplication::sendEvent(QApplication::focusObject(), &query);
     EXPECT_FALSE(query.value(Qt::ImEnabled).toBool());
 
-    item("mnuEsc")->trigger();
-    click("optKey_1");
-    EXPECT_EQ(at(690, 60), QColor(Qt::lightGray)) << "backslash gone up beside Backspace: the end of the Q row left empty";
 }
 
 TEST_F(Form1Test, EveryExitClosesTheWindowAtOnce)
@@ -84,8 +89,7 @@ TEST_F(Form1Test, EveryExitClosesTheWindowAtOnce)
         form.exercise().loadText({"abc"});
         click("cmdStart");
         fromMenu ? item("mnuExit")->trigger() : void(form.close());
-        EXPECT_FALSE(form.isVisible());
-        EXPECT_FALSE(form.exercise().running());
+        EXPECT_FALSE(form.isVisible() || form.exercise().running());
     }
     EXPECT_TRUE(messages.calls.empty()) << "nothing is asked or reported";
 }

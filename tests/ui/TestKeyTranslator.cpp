@@ -95,5 +95,5 @@ TEST_F(KeyTranslatorTest, HandlersSeeTheToggleTheKeyCarries)
     reading = true;
     EXPECT_EQ(press(Qt::Key_A, 0, "a"), QStringList({"down 65/0", "press 97"}));
     EXPECT_TRUE(x11.isOn());
-    EXPECT_EQ(press(Qt::Key_CapsLock, 0x2, ""), QStringList{"down 20/0"}) << "Caps Lock itself: the state it turns to";
+    EXPECT_EQ(press(Qt::Key_CapsLock, 0x2, ""), QStringList{"down 20/0"}) << "Caps Lock: the state it turns to";
 }
