@@ -5,8 +5,7 @@
 #include <gtest/gtest.h>
 
 namespace {
-class TypingExerciseTest : public testing::Test {
-protected:
+struct TypingExerciseTest : testing::Test {
     void type(const QString& keys)
     {
         for (QChar key : keys)

@@ -2,8 +2,7 @@
 #include "platform/CapsLockQuery.h"
 
 // A Caps Lock toggle the test sets.
-class FakeCapsLock final : public CapsLockQuery {
-public:
+struct FakeCapsLock final : CapsLockQuery {
     bool isOn() const override { return on; }
     bool on = false;
 };

@@ -2,8 +2,7 @@
 #include "platform/Clock.h"
 
 // Time that moves only when the test says so.
-class FakeClock final : public Clock {
-public:
+struct FakeClock final : Clock {
     qint64 nowMs() const override { return now; }
     void advanceMs(qint64 ms) { now += ms; }
     qint64 now = 0;

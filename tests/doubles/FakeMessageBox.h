@@ -4,8 +4,7 @@
 #include <vector>
 
 // Records every message instead of showing it.
-class FakeMessageBox final : public MessageBoxService {
-public:
+struct FakeMessageBox final : MessageBoxService {
     struct Call { QString text, title; MessageStyle style; };
     void show(const QString& text, const QString& title, MessageStyle style) override
     {

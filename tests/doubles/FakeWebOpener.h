@@ -3,8 +3,7 @@
 #include <QStringList>
 
 // Records the addresses instead of starting a browser.
-class FakeWebOpener final : public WebOpener {
-public:
+struct FakeWebOpener final : WebOpener {
     void open(const QString& address) override { opened << address; }
     QStringList opened;
 };

@@ -4,8 +4,7 @@
 #include <vector>
 
 // Keeps what the exercise last showed, as the window would.
-class RecordingView final : public ExerciseView, public KeyGuide {
-public:
+struct RecordingView final : ExerciseView, KeyGuide {
     void setRightCaption(const QString& caption) override { lblRight = caption; }
     void setWrongCaption(const QString& caption) override { lblWrong = caption; }
     void setClockCaption(const QString& caption) override { Label1 = caption; }

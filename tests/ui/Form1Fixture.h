@@ -15,8 +15,7 @@
 #include <optional>
 #include <stdexcept>
 
-class Form1Test : public testing::Test {
-protected:
+struct Form1Test : testing::Test {
     Form1Test()
     {
         form.show();

@@ -14,8 +14,7 @@
 
 namespace {
 
-class FrmOpenTest : public testing::Test {
-protected:
+struct FrmOpenTest : testing::Test {
     void SetUp() override
     {
         QDir dir(folder.path());

@@ -9,8 +9,7 @@
 
 namespace {
 // The test is the translator's sink: it logs what it is told and says whether keys are captured.
-class KeyTranslatorTest : public testing::Test, public KeySink {
-protected:
+struct KeyTranslatorTest : testing::Test, KeySink {
     // " on": the handler sees Caps Lock on.
     QString on() const { return lock->isOn() ? " on" : ""; }
     void keyDown(int vk, int shift) override { log << QString("down %1/%2").arg(vk).arg(shift) + on(); }

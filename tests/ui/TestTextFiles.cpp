@@ -12,8 +12,7 @@
 #include <unistd.h>
 
 namespace {
-class TextFiles : public Form1Test {
-protected:
+struct TextFiles : Form1Test {
     QString write(const QString& name, const QByteArray& bytes, qint64 size = -1)
     {
         QFile file(dir.filePath(name));
