@@ -14,8 +14,7 @@ const Key CapsLockUp{Qt::Key_CapsLock, "", {}, 0, true};
 const Key Away{0}; // the window loses the keys to another
 const Key A{Qt::Key_A, "A"}, a{Qt::Key_A, "a"};
 
-// A key the window sees and handles (or none), what the system's indicator reads after it,
-// and the state the tracker should report then.
+// A key the window handles (or none), the indicator's reading after it, and the state to report.
 using Moment = std::tuple<std::optional<Key>, bool, bool>;
 } // namespace
 

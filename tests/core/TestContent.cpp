@@ -38,9 +38,8 @@ TEST(BuiltInContent, DrillsAndPassagesAreTypeableAndWarmUpsHoldChineseOnlyInHead
     }
 }
 
-// The example files installed with the guide, as a teacher would open them: each reads as its
-// UTF-8 source (the build writes the *-big5.txt ones in Big5); the guide's own example lays out
-// as the guide shows it.
+// The example files installed with the guide: each reads as its UTF-8 source (the build writes the
+// *-big5.txt ones in Big5), and the guide's own example lays out as the guide shows it.
 TEST(ExampleFiles, ReadAsWrittenAndLaidOutAsTheGuideShows)
 {
     const QDir sources(QStringLiteral(KELMORA_EXAMPLE_SOURCES_DIR)), built(QStringLiteral(KELMORA_EXAMPLES_DIR));

@@ -10,8 +10,7 @@
 // other hand when shifted, and the key-up of the key that typed them releases it.
 TEST(KeyCodes, EveryCapCarriesTheCharactersOfItsLegends)
 {
-    // Which hand types a cap: the one on its side of the gap between the hands in its row
-    // (5|6, T|Y, G|H, B|N, the middle of the space bar).
+    // The hand typing a cap: the one on its side of its row's gap (5|6, T|Y, G|H, B|N, mid-space).
     constexpr int HandsMeet[] = {288, 316, 324, 348, 334};
     int characters = 0;
     for (const KeyLegends& key : KeyLegendTable) {

@@ -68,8 +68,7 @@ TEST(KeyboardModel, CapsFollowTheArrangementAndStayApart)
         ASSERT_EQ(model.caps().size(), model.shadows().size());
         for (std::size_t i = 0; i < model.caps().size(); ++i) {
             const CapState& cap = model.caps()[i];
-            // The panel keeps pictures of the box each cap takes at rest and pushed in: no other
-            // cap may reach into it.
+            // The panel keeps pictures of each cap at rest and pushed in: no other cap may reach in.
             const QRectF footprint = cap.box.united(model.shadows()[i].box).united(cap.box.translated(1, 1));
             EXPECT_TRUE(panel.contains(footprint)) << "cap " << cap.code;
             for (std::size_t j = 0; j < model.caps().size(); ++j)

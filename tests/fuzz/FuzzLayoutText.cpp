@@ -9,16 +9,9 @@
 
 using namespace TextGeometry;
 
-namespace {
-void require(bool holds)
-{
-    if (!holds)
-        std::abort();
-}
-} // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
+    const auto require = [](bool holds) { if (!holds) std::abort(); };
     if (size == 0)
         return 0;
     // The first byte repeats the lines, up to 64 times, to reach the largest texts; the rest is

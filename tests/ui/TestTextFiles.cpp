@@ -56,8 +56,7 @@ TEST_F(TextFiles, FilesLoadWhateverTheirBytesOrNamesAndACancelReloadsTheLastFrom
     EXPECT_EQ(form.exercise().state().CharCount, 3) << "a cancel reloads the last file, changes included";
 }
 
-// The reader itself, on files as the window's: it reads on across its chunks and closes the file
-// whatever happens (the decoding is tested apart).
+// The reader itself on such files: it reads on across its chunks and closes the file whatever happens.
 TEST_F(TextFiles, TheReaderReadsOnAcrossItsChunksAndClosesTheFileWhateverHappens)
 {
     const int openBefore = QDir("/proc/self/fd").count();
