@@ -58,10 +58,8 @@ TEST(CapsLockTracker, TracksTheToggleFromWhatTheWindowSees)
                 tracker.keysMissed();
             else if (key && key->up)
                 tracker.keyReleased(key->qtKey);
-            else if (key) {
-                tracker.keyPressed(key->qtKey, key->modifiers, QString::fromUtf8(key->text), key->native);
-                tracker.keyHandled();
-            }
+            else if (key)
+                tracker.keyPressed(key->qtKey, key->modifiers, key->text, key->native), tracker.keyHandled();
             reading = readingAfter;
             EXPECT_EQ(tracker.isOn(), on) << c.name << ", moment " << i;
         }

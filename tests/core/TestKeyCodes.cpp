@@ -13,6 +13,7 @@ TEST(KeyCodes, EveryCapCarriesTheCharactersOfItsLegends)
     // The hand typing a cap: the one on its side of its row's gap (5|6, T|Y, G|H, B|N, mid-space).
     constexpr int HandsMeet[] = {288, 316, 324, 348, 334};
     int characters = 0;
+    FakeCapsLock caps;
     for (const KeyLegends& key : KeyLegendTable) {
         const KeyPlace& place = *std::ranges::find(KeyPlaces, key.code, &KeyPlace::code);
         const int otherHandsShift = place.left < HandsMeet[place.row] ? KeyCode::RightShift : KeyCode::LeftShift;
@@ -26,7 +27,7 @@ TEST(KeyCodes, EveryCapCarriesTheCharactersOfItsLegends)
             SCOPED_TRACE(testing::Message() << "character " << char(ch) << " on key " << key.code);
             ++characters;
             EXPECT_EQ(BaseKeyCode(ch), key.code);
-            FakeCapsLock caps;
+            caps.on = false;
             EXPECT_EQ(ShiftKeyFor(ch, caps), shifted ? otherHandsShift : 0);
             caps.on = true; // turns a letter's case around, and nothing else
             EXPECT_EQ(ShiftKeyFor(ch, caps), shifted != letter ? otherHandsShift : 0);
@@ -41,10 +42,8 @@ TEST(KeyCodes, EveryCapCarriesTheCharactersOfItsLegends)
         EXPECT_EQ(capForVirtualKey(virtualKeyFor(qtKey)), code) << "key " << qtKey;
         EXPECT_TRUE(code == 0 || code == 20 || BaseKeyCode(code) == code) << "the character the key types";
     }
-    for (const int ch : {27, 0, 127, 0xE9, 0x82F1, 'A' + 256, '`' + 256, -65}) {
-        FakeCapsLock caps;
+    for (const int ch : {27, 0, 127, 0xE9, 0x82F1, 'A' + 256, '`' + 256, -65})
         EXPECT_EQ(std::pair(BaseKeyCode(ch), ShiftKeyFor(ch, caps)), std::pair(0, 0)) << "character " << ch;
-    }
     for (const int virtualKey : {27, 47, 58, 64, 91, 0})
         EXPECT_EQ(capForVirtualKey(virtualKey), 0) << "virtual key " << virtualKey;
 }

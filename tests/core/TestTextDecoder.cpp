@@ -11,8 +11,7 @@ PracticeLines decode(QByteArrayView bytes, const char* codec = Big5Codec)
 {
     const PracticeLines whole = decodePracticeText(bytes, codec);
     TextDecoder decoder(codec);
-    for (qsizetype i = 0; i < bytes.size() && decoder.feed(bytes.sliced(i, 1)); ++i) {
-    }
+    for (qsizetype i = 0; i < bytes.size() && decoder.feed(bytes.sliced(i, 1)); ++i) {}
     const PracticeLines bytewise = decoder.finish();
     EXPECT_EQ(std::pair(bytewise.status, bytewise.lines), std::pair(whole.status, whole.lines))
         << bytes.toByteArray().toHex(' ').constData();
