@@ -10,7 +10,7 @@
 TEST(KeyboardPanel, EachFingersCapsInItsColourAndEachShadowUnderItsCap)
 {
     // Touch typing: the keys of each finger, in the order of the legend's swatches.
-    const char* fingers[] = {"`1QAZ", "2WSX", "3EDC", "4RFVTGB", " ", "67YUHJNM", "8IK,", "9OL.",
+    const char* fingers[] = {"`1QAZ", "2WSX", "3EDC", "45RFVTGB", " ", "67YUHJNM", "8IK,", "9OL.",
                              "0-=P[]\\;'/\b"};
     FakeCapsLock caps;
     KeyboardModel model(caps);
