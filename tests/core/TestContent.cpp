@@ -39,7 +39,7 @@ TEST(BuiltInContent, DrillsAndPassagesAreTypeableAndWarmUpsHoldChineseOnlyInHead
 }
 
 // The example files installed with the guide: each reads as its UTF-8 source (the build writes the
-// *-big5.txt ones in Big5), and the guide's own example lays out as the guide shows it.
+// *-big5.txt ones in Big5) and lays out whole; the guide's own example as the guide shows it.
 TEST(ExampleFiles, ReadAsWrittenAndLaidOutAsTheGuideShows)
 {
     const QDir sources(QStringLiteral(KELMORA_EXAMPLE_SOURCES_DIR)), built(QStringLiteral(KELMORA_EXAMPLES_DIR));
@@ -56,6 +56,20 @@ TEST(ExampleFiles, ReadAsWrittenAndLaidOutAsTheGuideShows)
             if (const QString trimmed = trimSpaces(line).toString(); !trimmed.isEmpty())
                 lines += trimmed;
         EXPECT_EQ(readTextFile(built.filePath(name)).lines, lines) << qPrintable(name);
+
+        // Laid out whole: each Chinese line a heading, every letter of the others typed in order,
+        // a row's Enter standing for a space or a line's end.
+        const PracticeText laid = LayoutText(lines);
+        QStringList headings, texts, shown;
+        for (const QString& line : lines)
+            (LenMbcs(line) != line.size() ? headings : texts) += line;
+        for (const SubTitle& heading : laid.subTitles())
+            shown += heading.caption;
+        QString typed;
+        for (const TitleCell& cell : laid.titles())
+            typed += cell.isRowEnd() ? QChar(u' ') : QChar(cell.ch);
+        EXPECT_EQ(shown, headings) << qPrintable(name);
+        EXPECT_EQ(typed, texts.join(u' ')) << qPrintable(name);
     }
     // Headings and display rows from the top down; "|" is a row's Enter.
     const PracticeText text = LayoutText(readTextFile(built.filePath("guide-example.txt")).lines);
