@@ -2,8 +2,8 @@
 #include "exercise/PracticeText.h"
 #include "platform/BgrColor.h"
 #include "platform/DesignTable.h"
+#include "platform/RasterTarget.h"
 #include <QLabel>
-#include <QPaintEngine>
 #include <QPaintEvent>
 #include <QPainter>
 #include <algorithm>
@@ -34,16 +34,6 @@ bool isShown(char16_t ch) { return ch >= 0x20 && ch != 0x7F; }
 // A repaint this small is a key's few typing cells: copied. Larger ones (a new text, scrolling,
 // a cleared row) are painted as they are.
 constexpr int CopiedCellsArea = 4 * CellWidth * CellHeight;
-
-// The format to copy cell images in, or none where the canvas is not painted onto a raster
-// image one to one.
-std::optional<QImage::Format> copyableFormat(QPainter& painter, const QWidget& widget)
-{
-    const QPaintDevice* target = painter.paintEngine() ? painter.paintEngine()->paintDevice() : nullptr;
-    if (!target || target->devType() != QInternal::Image || widget.devicePixelRatioF() != 1)
-        return std::nullopt;
-    return static_cast<const QImage*>(target)->format();
-}
 } // namespace
 
 TextCanvas::TextCanvas(QWidget* parent)
@@ -113,8 +103,10 @@ void TextCanvas::paintEvent(QPaintEvent* event)
 {
     const QRect exposed = event->rect();
     QPainter painter(this);
-    const auto copyFormat = exposed.width() * exposed.height() <= CopiedCellsArea ? copyableFormat(painter, *this)
-                                                                                   : std::nullopt;
+    // Cell images are made at one device pixel per pixel.
+    const auto copyFormat = exposed.width() * exposed.height() <= CopiedCellsArea && devicePixelRatioF() == 1
+                                ? rasterTargetFormat(painter)
+                                : std::nullopt;
     painter.fillRect(exposed, bgrColor(ModelCellBack));
 
     painter.setFont(headingFont_);

@@ -3,8 +3,8 @@
 #include "keyboard/KeyboardModel.h"
 #include "keyboard/PanelMarks.h"
 #include "platform/BgrColor.h"
+#include "platform/RasterTarget.h"
 #include <QMouseEvent>
-#include <QPaintEngine>
 #include <QPaintEvent>
 #include <QPainter>
 
@@ -156,12 +156,10 @@ void KeyboardPanel::paintPanel(QPainter& painter, const QRegion& region)
 // Copies the tiles of the caps the exposed area meets, where it can; returns the area done.
 QRegion KeyboardPanel::paintCapTiles(QPainter& painter, const QRegion& exposed)
 {
-    // Tiles hold device pixels: they are copied one to one onto raster images only.
-    const QPaintDevice* target = painter.paintEngine() ? painter.paintEngine()->paintDevice() : nullptr;
+    const std::optional<QImage::Format> format = rasterTargetFormat(painter);
     const qreal ratio = devicePixelRatioF();
-    if (!target || target->devType() != QInternal::Image || ratio != qRound(ratio))
+    if (!format || ratio != qRound(ratio))
         return {};
-    const QImage::Format format = static_cast<const QImage*>(target)->format();
     if (model_.arrangement() != tilesArrangement_) {
         capTiles_.clear();
         tilesArrangement_ = model_.arrangement();
@@ -175,7 +173,7 @@ QRegion KeyboardPanel::paintCapTiles(QPainter& painter, const QRegion& exposed)
         const QRect tile = capTileRect(cap);
         if (!exposed.intersects(tile) || overlaysMeet(tile))
             continue;
-        painter.drawImage(tile.topLeft(), capTile(cap, tile, format));
+        painter.drawImage(tile.topLeft(), capTile(cap, tile, *format));
         done += tile;
     }
     return done;
