@@ -26,7 +26,6 @@ import shutil
 import statistics
 import subprocess
 import sys
-import tempfile
 import time
 
 sys.dont_write_bytecode = True   # no __pycache__ in the sources
@@ -384,13 +383,9 @@ def main():
         parser.error("more right keys than the lesson holds")
 
     width = len(args.kelmoras) * KELMORA_WIDTH + TIPP10_WIDTH
-    server = startup.xvfb(args.display, f"{width}x1080")
     work = os.path.join(args.build, "bench", "startup")
     os.makedirs(work, exist_ok=True)
-    base_env = {k: v for k, v in os.environ.items() if not k.startswith("QT_")}
-    runtime_dir = tempfile.mkdtemp(prefix="kelmora-bench-")
-    base_env.update(DISPLAY=args.display, QT_QPA_PLATFORM="xcb", XDG_RUNTIME_DIR=runtime_dir)
-    try:
+    with startup.x_session(args.display, f"{width}x1080") as base_env:
         watch = startup.XWatch(args.display)
         missing = "left out (--no-tipp10)" if args.no_tipp10 else startup.tipp10_available()
         tipp10_home = None
@@ -426,11 +421,6 @@ def main():
                 print(f"  {name}: {late} keys got no response within {LATE_S * 1000:.0f} ms (left out)")
         print(f"load average before {load_before[0]:.2f}, after {load_after[0]:.2f}; "
               f"{os.cpu_count()} cores of {startup.cpu_model()}; Linux {os.uname().release}")
-    finally:
-        shutil.rmtree(runtime_dir, ignore_errors=True)
-        if server:
-            server.terminate()
-            server.wait()
     return 0
 
 

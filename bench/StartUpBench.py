@@ -11,6 +11,7 @@ exercise waiting for a key, driven with xdotool, beside the bare window repainti
 every 500 ms as a running exercise does. Prints medians and ratios.
 """
 import argparse
+import contextlib
 import ctypes
 import ctypes.util
 import glob
@@ -258,6 +259,22 @@ def xvfb(display, size="1280x1024"):
     return server
 
 
+@contextlib.contextmanager
+def x_session(display, size="1280x1024"):
+    """An X server on DISPLAY (started unless one runs there), and the environment for programs on it."""
+    server = xvfb(display, size)
+    env = {k: v for k, v in os.environ.items() if not k.startswith("QT_")}
+    runtime_dir = tempfile.mkdtemp(prefix="kelmora-bench-")
+    env.update(DISPLAY=display, QT_QPA_PLATFORM="xcb", XDG_RUNTIME_DIR=runtime_dir)
+    try:
+        yield env
+    finally:
+        shutil.rmtree(runtime_dir, ignore_errors=True)
+        if server:
+            server.terminate()
+            server.wait()
+
+
 def main():
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     parser.add_argument("--build", required=True, help="Release build folder holding kelmora and bench/floor_*")
@@ -268,13 +285,9 @@ def main():
     args = parser.parse_args()
 
     build = os.path.abspath(args.build)
-    server = xvfb(args.display)
     work = os.path.join(build, "bench", "startup")
     os.makedirs(work, exist_ok=True)
-    base_env = {k: v for k, v in os.environ.items() if not k.startswith("QT_")}
-    runtime_dir = tempfile.mkdtemp(prefix="kelmora-bench-")
-    base_env.update(DISPLAY=args.display, QT_QPA_PLATFORM="xcb", XDG_RUNTIME_DIR=runtime_dir)
-    try:
+    with x_session(args.display) as base_env:
         watch = XWatch(args.display)
         kelmora = Program("Kelmora", [os.path.join(build, "kelmora")])
         programs = [kelmora,
@@ -331,11 +344,6 @@ def main():
         if not args.no_cpu:
             ticking = Program("bare window, ticking", [os.path.join(build, "bench", "floor_bare_window"), "--tick"])
             measure_cpu(watch, kelmora, ticking, base_env)
-    finally:
-        shutil.rmtree(runtime_dir, ignore_errors=True)
-        if server:
-            server.terminate()
-            server.wait()
     return 0
 
 

@@ -88,7 +88,7 @@ qint16 KeyboardModel::KeyCapTop(int code) const { return inCodeRange(code) ? Key
 
 void KeyboardModel::recordRest(int code)
 {
-    if (const CapState* c = cap(code); c && inCodeRange(code)) {
+    if (const CapState* c = cap(code)) {
         KeyCapLeft_[code] = wholePixel(float(c->box.left()));
         KeyCapTop_[code] = wholePixel(float(c->box.top()));
     }
