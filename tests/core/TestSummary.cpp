@@ -16,6 +16,7 @@ TEST(Summary, ChoosesTheMessageByHowTheExerciseEnded)
         {10, 27, 42, 0, 21, u"您中斷了打字練習!!\r\n您中斷時的速度是每秒2.00個字元\r\n按鍵的正確率為100.00%", Info},
         {10, 'x', 1, 0, 0, u"恭喜您打完本段文字!!", Info},
         {10, 'x', 120, 5, 75, u"恭喜您打完本段文字!!\r\n您的速度是每秒1.60個字元\r\n按鍵的正確率為96.00%", Info},
+        {10, 'x', 1, 2, 1, u"恭喜您打完本段文字!!\r\n您的速度是每秒1.00個字元\r\n按鍵的正確率為33.33%", Info},
     };
     for (const auto& c : cases) {
         const MessageBoxText m = summaryFor({.CharCount = c.charCount, .TypedChar = c.typedChar, .RightCount = c.right,
