@@ -100,7 +100,7 @@ TEST_F(Form1Test, EveryCellAndCapChangeShowsWhatTextAndPanelPaintedAfreshShow)
     QTest::keyPress(form.windowHandle(), Qt::Key_T);
     item("mnuPos_1")->trigger();
     for (int step = 0; step < 30; ++step) {
-        clock.advanceMs(16), form.tmrHand_Timer();
+        clock.now += 16, form.tmrHand_Timer();
         QTest::keyPress(form.windowHandle(), Qt::Key_Shift);
         matches(QStringLiteral("Shift pushed under the hands, step %1").arg(step));
         QTest::keyRelease(form.windowHandle(), Qt::Key_Shift);
