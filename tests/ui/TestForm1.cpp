@@ -9,7 +9,6 @@ TEST_F(Form1Test, AnExerciseLocksTheLoadersTakesEveryKeyAndTheKeyboardEchoesThem
 {
     const QStringList lockable{"cmdStart", "cmdEnd", "frmKeySet", "mnuOpen", "mnuB", "mnuC", "mnuCR", "mnuE"};
     const QStringList usable{"mnuEsc", "mnuExit", "frmClass", "cmdSandH", "VScroll1"};
-    // Those of the menu items and controls above that can be used now.
     const auto enabled = [&] {
         QStringList on;
         for (const QString& name : lockable + usable)
@@ -31,10 +30,8 @@ TEST_F(Form1Test, AnExerciseLocksTheLoadersTakesEveryKeyAndTheKeyboardEchoesThem
     EXPECT_EQ(enabled(), usable);
     EXPECT_EQ(onScreen("picWd", {12, 36}), QColor(255, 128, 0)) << "the cursor cell";
     EXPECT_EQ(at(86, 130), QColor(Qt::red)) << "the outline of the key to type";
-    typeKeys("aax");
-    for (Qt::Key key : {Qt::Key_Tab, Qt::Key_Backspace, Qt::Key_Delete})
-        QTest::keyClick(form.windowHandle(), key);
-    EXPECT_EQ(text("lblRight") + '/' + text("lblWrong"), "2/2") << "Delete types nothing and counts nothing";
+    typeKeys("aax\t");
+    EXPECT_EQ(text("lblRight") + '/' + text("lblWrong"), "2/2");
     EXPECT_TRUE(control("picWd")->hasFocus()) << "Tab must not move the focus during an exercise";
     EXPECT_EQ(onScreen("picWd", {25, 26}), QColor(192, 255, 255)) << "a typed cell";
 

