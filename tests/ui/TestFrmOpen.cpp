@@ -1,7 +1,6 @@
 #include "dialogs/frmOpen.h"
 #include "doubles/FakeMessageBox.h"
 #include <gtest/gtest.h>
-#include <QComboBox>
 #include <QDir>
 #include <QFileSystemModel>
 #include <QLineEdit>
@@ -33,12 +32,11 @@ struct FrmOpenTest : testing::Test {
     QString currentFolder() { return dirs()->currentIndex().data(QFileSystemModel::FilePathRole).toString(); }
     QString inHere(const char* name) { return here + QLatin1Char('/') + QString::fromUtf8(name); }
 
-    static QStringList names(const QAbstractItemModel& model, const QModelIndex& parent = {},
-                             int role = Qt::DisplayRole)
+    static QStringList names(const QAbstractItemModel& model, const QModelIndex& parent = {})
     {
         QStringList found;
         for (int row = 0; row < model.rowCount(parent); ++row)
-            found << model.index(row, 0, parent).data(role).toString();
+            found << model.index(row, 0, parent).data().toString();
         return found;
     }
     void clickFile(const char* name)
@@ -60,9 +58,7 @@ TEST_F(FrmOpenTest, StartsInTheCurrentFolderIfThereIsOneAndAClickOrAKeyChoosesAF
     open();
     EXPECT_EQ(names(*files()->model()).join(u' '), u"apple.txt mango.txt zebra.TXT");
     EXPECT_EQ(currentFolder(), here);
-    // The drive shown is the deepest listed one holding the folder, whatever the machine mounts.
-    const QComboBox* drives = child<QComboBox>("Drive1");
-    EXPECT_EQ(drives->currentData().toString(), driveOfFolder(names(*drives->model(), {}, Qt::UserRole), here));
+    // The drive shown is the deepest listed one holding the folder.
     for (const auto& [path, drive] : {std::pair("/media/usb/a", "/media/usb"), {"/media/usb", "/media/usb"},
                                       {"/media/usb2/a", "/media"}, {"/home/a", "/"}, {"/", "/"}})
         EXPECT_EQ(driveOfFolder({"/media", "/", "/media/usb"}, path), drive) << path;
