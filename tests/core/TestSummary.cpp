@@ -1,7 +1,7 @@
 #include "exercise/Summary.h"
 #include <gtest/gtest.h>
 
-TEST(Summary, ChoosesTheMessageByHowTheExerciseEnded)
+TEST(Summary, ChoosesTheMessageByHowTheExerciseEndedAndRoundsItsNumbersAsTheyRead)
 {
     constexpr MessageStyle Info = MessageStyle::Information;
     const struct {
@@ -23,10 +23,8 @@ TEST(Summary, ChoosesTheMessageByHowTheExerciseEnded)
                                              .WrongCount = c.wrong, .ElapsedSeconds = c.elapsed}, QLocale::c());
         EXPECT_EQ(std::pair(m.text, m.style), std::pair(QString::fromUtf16(c.text), c.style));
     }
-}
 
-TEST(Summary, NumbersRoundAsTheyReadAndUseTheLocaleSeparator)
-{
+    // Its numbers round as they read and take the locale's separator.
     const QLocale c(QLocale::C);
     for (const auto& [value, shown] : {std::pair(0.125, "0.13"), {1.005, "1.01"}, {2.994999, "2.99"}})
         EXPECT_EQ(formatFixed2(value, c), shown) << value;
