@@ -8,7 +8,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-// The test is the translator's sink: it logs what it is told and says whether keys are captured.
 struct KeyTranslatorTest : testing::Test, KeySink {
     // " on": the handler sees Caps Lock on.
     QString on() const { return lock->isOn() ? " on" : ""; }
