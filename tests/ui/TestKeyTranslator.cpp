@@ -9,7 +9,6 @@
 
 namespace {
 struct KeyTranslatorTest : testing::Test, KeySink {
-    // " on": the handler sees Caps Lock on.
     QString on() const { return lock->isOn() ? " on" : ""; }
     void keyDown(int vk, int shift) override { log << QString("down %1/%2").arg(vk).arg(shift) + on(); }
     void keyPress(int code) override
