@@ -38,7 +38,7 @@ Step activated(bool active, GuideContext context = {}) { return [=](auto& m, aut
 // Choosing the arrangement already shown, or an option that does not exist, moves nothing. In
 // every arrangement caps and shadows stay on the panel, no cap covers another cap or its shadow,
 // and every key a character needs stands at its rest position.
-TEST(KeyboardModel, CapsFollowTheArrangementAndStayApart)
+TEST(KeyboardModel, CapsFollowTheArrangementStayApartAndAnswerKeysOutlinesAndCapsLock)
 {
     const struct {
         std::vector<int> choices;
@@ -82,16 +82,13 @@ TEST(KeyboardModel, CapsFollowTheArrangementAndStayApart)
                     << "character " << ch;
             }
     }
-}
 
-TEST(KeyboardModel, KeysPushCapsOutlineShiftAndSwitchTheLamp)
-{
     const struct {
         const char* name;
         bool capsLockAtStart;
         std::vector<Step> steps;
         const char* after;
-    } cases[] = {
+    } histories[] = {
         {"Caps Lock outside an exercise", false,
          {capsLockTo(true), down(20), guide('A', false)}, "pushed:20 outlined: lamp:65280 nudged:0"},
         {"Caps Lock turned off", true, {capsLockTo(false), down(20), up(20)}, "pushed: outlined: lamp:12632256 nudged:0"},
@@ -120,7 +117,7 @@ TEST(KeyboardModel, KeysPushCapsOutlineShiftAndSwitchTheLamp)
          "pushed: outlined: lamp:65280 nudged:0"},
         {"the next guide reads Caps Lock anew", false, {capsLockTo(true), guide('c')}, "pushed: outlined:3 lamp:65280 nudged:0"},
     };
-    for (const auto& c : cases) {
+    for (const auto& c : histories) {
         FakeCapsLock caps;
         caps.on = c.capsLockAtStart;
         KeyboardModel model(caps);

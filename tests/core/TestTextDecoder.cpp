@@ -32,7 +32,7 @@ qint64 bytesTakenBeforeGivingUp(const QByteArray& start, const QByteArray& patte
 
 // Without the codec, only what is or may be Big5 fails to decode. The Big5 rows also fail when
 // this build lacks the codec.
-TEST(TextDecoder, EachEncodingReadsAsWrittenAndEveryLineEndEndsOneLine)
+TEST(TextDecoder, EachEncodingReadsAsWrittenEveryLineEndEndsOneLineAndTheTextIsBounded)
 {
     using enum QStringConverter::Encoding;
     constexpr auto Bom = QStringConverter::Flag::WriteBom;
@@ -74,10 +74,8 @@ TEST(TextDecoder, EachEncodingReadsAsWrittenAndEveryLineEndEndsOneLine)
                   c.needsCodec ? std::pair(Status::Big5CodecMissing, QStringList()) : std::pair(Status::Loaded, lines))
             << hex;
     }
-}
 
-TEST(TextDecoder, LinesLengthsAndFilesWithoutLineEndsAreBounded)
-{
+    // Lines, their lengths and files without line ends are bounded.
     const QByteArray lines = QByteArray("a\r\n  \r\n").repeated(MaxPracticeLines);
     EXPECT_EQ(decodePracticeText(lines).lines.size(), MaxPracticeLines);
 

@@ -6,7 +6,7 @@
 #include <QTimer>
 #include <functional>
 
-TEST_F(Form1Test, StartsIdleAsDesignedAndTheHelpMenuOpensItsBoxes)
+TEST_F(Form1Test, StartsIdleAsDesignedTheHelpMenuOpensItsBoxesAndTheFingerGuideRisesAndStops)
 {
     EXPECT_EQ(form.windowTitle(), "Kmora英打練習");
     EXPECT_EQ(QStringList({text("lblRight"), text("lblWrong"), text("Label1"), text("lblEsc")}),
@@ -34,10 +34,7 @@ TEST_F(Form1Test, StartsIdleAsDesignedAndTheHelpMenuOpensItsBoxes)
         item(name)->trigger();
         EXPECT_EQ(shown, box);
     }
-}
 
-TEST_F(Form1Test, TheFingerGuideRisesRestsAndStopsOnEveryTrigger)
-{
     const auto* panel = control<KeyboardPanel>("picKey");
     const QRect restingHands(64, 120, 536, 161);
     const QImage bare = onScreen("picKey", restingHands);
