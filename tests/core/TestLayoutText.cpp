@@ -51,7 +51,8 @@ TEST(LayoutText, WhereRowsBreakWhereCellsAndHeadingsStandAndWhereTheTextEnds)
     EXPECT_EQ(headed.lblSubTit(1).caption, "  第一課 Home row ") << "headings keep their spaces";
     const std::vector tops{headed.lblSubTit(1).top, headed.lblSubTit(2).top, headed.lblSubTit(3).top};
     EXPECT_EQ(tops, (std::vector{0, 26 + 52, 78 + 26})) << "52 below a typing row, 26 below a heading";
-    EXPECT_EQ(rows(headed), std::pair(QString("as df|jk"), std::vector{26, 104 + 26})) << "a typing row 26 below a heading";
+    EXPECT_EQ(rows(headed), std::pair(QString("as df|jk"), std::vector{26, 104 + 26}))
+        << "a typing row 26 below a heading";
     EXPECT_EQ(headed.height(), 130 + 78);
 
     // A heading is any line holding a double-byte character, even one that starts in ASCII.

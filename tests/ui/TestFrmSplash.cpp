@@ -41,8 +41,8 @@ TEST(FrmSplash, StandsAQuarterOfTheMainWindowInAndClosesOnAnyKeyOrClickButOne)
         EXPECT_FALSE(box->isVisible()) << key;
     }
     // A label's click passes through its frame to the box; the rich-text tips must not keep it.
-    for (const auto& [posture, clicked] : {std::pair(false, "lblNote"), {false, "Command1"}, {true, "imgPosture"},
-                                           {true, "lblTips"}}) {
+    for (const auto& [posture, clicked] : {std::pair(false, "lblNote"), {false, "Command1"},
+                                           {true, "imgPosture"}, {true, "lblTips"}}) {
         const auto box = open(posture);
         QTest::mouseClick(child(*box, clicked), Qt::LeftButton);
         EXPECT_FALSE(box->isVisible()) << clicked;
