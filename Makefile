@@ -4,7 +4,7 @@ BENCHDIR  ?= build-bench
 PKGDIR    ?= build-package
 FUZZDIR   ?= build-fuzz-clang
 FUZZ_SECONDS ?= 300
-FUZZ_TARGETS := text_decoder text_file_reader layout_text
+FUZZ_TARGETS := text_decoder layout_text
 PACKAGES  := $(shell grep -v -E '^\s*(\#|$$)' debian-packages.txt)
 SUDO      := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 JOBS      ?= $(shell nproc)

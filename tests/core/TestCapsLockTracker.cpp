@@ -10,7 +10,6 @@ struct Key {
     bool up = false;
 };
 const Key CapsLock{Qt::Key_CapsLock}, CapsLockOff{Qt::Key_CapsLock, "", {}, 0x2};
-const Key CapsLockUp{Qt::Key_CapsLock, "", {}, 0, true};
 const Key Away{0}; // the window loses the keys to another
 const Key A{Qt::Key_A, "A"}, a{Qt::Key_A, "a"};
 
@@ -33,8 +32,7 @@ TEST(CapsLockTracker, TracksTheToggleFromWhatTheWindowSees)
           {Key{Qt::Key_A, "A", Qt::ShiftModifier}, false, false}, {Key{Qt::Key_B, "b"}, true, false}}},
         {"keys that tell nothing", S::Follow,
          {{CapsLock, false, true}, {Key{Qt::Key_A, "a", Qt::ControlModifier}, false, true},
-          {Key{Qt::Key_1, "1"}, false, true}, {Key{Qt::Key_Eacute, "é"}, false, true},
-          {Key{Qt::Key_Shift, "", Qt::ShiftModifier}, false, true}}},
+          {Key{Qt::Key_Eacute, "é"}, false, true}, {Key{Qt::Key_Shift, "", Qt::ShiftModifier}, false, true}}},
         {"X11 turning on reads the new state at once", S::X11Indicator,
          {{{}, false, false}, {CapsLock, true, true}, {{}, true, true}}},
         {"X11 turning off shows before the indicator does", S::X11Indicator,
@@ -43,7 +41,7 @@ TEST(CapsLockTracker, TracksTheToggleFromWhatTheWindowSees)
          {{CapsLockOff, true, false}, {a, true, true}, {A, false, false}}},
         // Between these a box had the keys, and Caps Lock went on again there.
         {"X11's expectation ends with the key's release", S::X11Indicator,
-         {{CapsLockOff, true, false}, {CapsLockUp, true, true}}},
+         {{CapsLockOff, true, false}, {Key{Qt::Key_CapsLock, "", {}, 0, true}, true, true}}},
         {"X11's expectation ends when the window loses the keys", S::X11Indicator,
          {{CapsLockOff, true, false}, {Away, true, true}}},
         {"an indicator already new on the press", S::Indicator,

@@ -1,7 +1,7 @@
 #include "exercise/Summary.h"
 #include <gtest/gtest.h>
 
-TEST(Summary, ChoosesTheMessageByHowTheExerciseEnded)
+TEST(Summary, ChoosesTheMessageByHowTheExerciseEndedAndRoundsItsNumbersAsTheyRead)
 {
     constexpr MessageStyle Info = MessageStyle::Information;
     const struct {
@@ -16,17 +16,15 @@ TEST(Summary, ChoosesTheMessageByHowTheExerciseEnded)
         {10, 27, 42, 0, 21, u"您中斷了打字練習!!\r\n您中斷時的速度是每秒2.00個字元\r\n按鍵的正確率為100.00%", Info},
         {10, 'x', 1, 0, 0, u"恭喜您打完本段文字!!", Info},
         {10, 'x', 120, 5, 75, u"恭喜您打完本段文字!!\r\n您的速度是每秒1.60個字元\r\n按鍵的正確率為96.00%", Info},
-        {10, 'x', 1, 2, 2, u"恭喜您打完本段文字!!\r\n您的速度是每秒0.50個字元\r\n按鍵的正確率為33.33%", Info},
+        {10, 'x', 1, 2, 1, u"恭喜您打完本段文字!!\r\n您的速度是每秒1.00個字元\r\n按鍵的正確率為33.33%", Info},
     };
     for (const auto& c : cases) {
         const MessageBoxText m = summaryFor({.CharCount = c.charCount, .TypedChar = c.typedChar, .RightCount = c.right,
                                              .WrongCount = c.wrong, .ElapsedSeconds = c.elapsed}, QLocale::c());
         EXPECT_EQ(std::pair(m.text, m.style), std::pair(QString::fromUtf16(c.text), c.style));
     }
-}
 
-TEST(Summary, NumbersRoundAsTheyReadAndUseTheLocaleSeparator)
-{
+    // Its numbers round as they read and take the locale's separator.
     const QLocale c(QLocale::C);
     for (const auto& [value, shown] : {std::pair(0.125, "0.13"), {1.005, "1.01"}, {2.994999, "2.99"}})
         EXPECT_EQ(formatFixed2(value, c), shown) << value;

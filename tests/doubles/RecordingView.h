@@ -16,14 +16,14 @@ struct RecordingView final : ExerciseView, KeyGuide {
     void setLoadButtonsEnabled(bool) override {}
     void setExerciseLocked(bool isLocked) override { locked = isLocked; }
     void focusText() override {}
-    void outlineKeyFor(int charCode) override { outlined = charCode; }
-    void clearKeyOutlineFor(int) override { outlined = 0; }
+    void outlineKeyFor(int) override {}
+    void clearKeyOutlineFor(int) override {}
     void pushKeyCapFor(int charCode) override { pushed.push_back(charCode); }
     void resetShiftOutlines() override { ++shiftResets; }
 
     QString lblRight = "0", lblWrong = "0", Label1 = "0:0:0";
     std::vector<int> progress;
     std::vector<int> pushed;
-    int enterTag = 0, outlined = 0, shiftResets = 0, speed = 0;
+    int enterTag = 0, shiftResets = 0, speed = 0;
     bool locked = false;
 };

@@ -1,5 +1,4 @@
 #pragma once
-// The main window with every platform service replaced by a test double, shown offscreen.
 #include "app/Form1.h"
 #include "doubles/FakeCapsLock.h"
 #include "doubles/FakeClock.h"

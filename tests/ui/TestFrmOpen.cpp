@@ -1,7 +1,6 @@
 #include "dialogs/frmOpen.h"
 #include "doubles/FakeMessageBox.h"
 #include <gtest/gtest.h>
-#include <QComboBox>
 #include <QDir>
 #include <QFileSystemModel>
 #include <QLineEdit>
@@ -30,15 +29,13 @@ struct FrmOpenTest : testing::Test {
     QListWidget* files() { return child<QListWidget>("File1"); }
     QTreeView* dirs() { return child<QTreeView>("Dir1"); }
     QPushButton* ok() { return child<QPushButton>("OKButton"); }
-    QString currentFolder() { return dirs()->currentIndex().data(QFileSystemModel::FilePathRole).toString(); }
     QString inHere(const char* name) { return here + QLatin1Char('/') + QString::fromUtf8(name); }
 
-    static QStringList names(const QAbstractItemModel& model, const QModelIndex& parent = {},
-                             int role = Qt::DisplayRole)
+    static QStringList names(const QAbstractItemModel& model, const QModelIndex& parent = {})
     {
         QStringList found;
         for (int row = 0; row < model.rowCount(parent); ++row)
-            found << model.index(row, 0, parent).data(role).toString();
+            found << model.index(row, 0, parent).data().toString();
         return found;
     }
     void clickFile(const char* name)
@@ -59,10 +56,8 @@ TEST_F(FrmOpenTest, StartsInTheCurrentFolderIfThereIsOneAndAClickOrAKeyChoosesAF
 {
     open();
     EXPECT_EQ(names(*files()->model()).join(u' '), u"apple.txt mango.txt zebra.TXT");
-    EXPECT_EQ(currentFolder(), here);
-    // The drive shown is the deepest listed one holding the folder, whatever the machine mounts.
-    const QComboBox* drives = child<QComboBox>("Drive1");
-    EXPECT_EQ(drives->currentData().toString(), driveOfFolder(names(*drives->model(), {}, Qt::UserRole), here));
+    EXPECT_EQ(dirs()->currentIndex().data(QFileSystemModel::FilePathRole).toString(), here);
+    // The drive shown is the deepest listed one holding the folder.
     for (const auto& [path, drive] : {std::pair("/media/usb/a", "/media/usb"), {"/media/usb", "/media/usb"},
                                       {"/media/usb2/a", "/media"}, {"/home/a", "/"}, {"/", "/"}})
         EXPECT_EQ(driveOfFolder({"/media", "/", "/media/usb"}, path), drive) << path;
@@ -138,7 +133,7 @@ TEST_F(FrmOpenTest, ArrowKeysMoveOnPastAnUnreadableFolderOnceItIsReported)
     ASSERT_TRUE(QTest::qWaitFor([this] { return !messages.calls.empty(); }));
 
     QTest::keyClick(dirs(), Qt::Key_Down);
-    EXPECT_EQ(currentFolder(), inHere("sub"));
+    EXPECT_EQ(dirs()->currentIndex().data(QFileSystemModel::FilePathRole).toString(), inHere("sub"));
     clickFile("d.txt");
     EXPECT_EQ(dialog->textFilePath(), inHere("sub/d.txt"));
     EXPECT_EQ(messages.calls.size(), 1u);

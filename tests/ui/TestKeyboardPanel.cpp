@@ -5,8 +5,7 @@
 #include "keyboard/PanelMarks.h"
 #include "platform/BgrColor.h"
 
-// Read on the painted panel, in every arrangement: each cap in the colour of the finger that
-// types it, as the finger legend shows that finger, and each cap's shadow below and right of it.
+// Read on the painted panel, in every arrangement: a finger's colour is its swatch in the legend.
 TEST(KeyboardPanel, EachFingersCapsInItsColourAndEachShadowUnderItsCap)
 {
     // Touch typing: the keys of each finger, in the order of the legend's swatches.
@@ -44,9 +43,7 @@ TEST(KeyboardPanel, EachFingersCapsInItsColourAndEachShadowUnderItsCap)
     }
 }
 
-// Cells typed and caps pushed, released and outlined one by one (each look kept and copied from
-// then on) show on screen what the text and panel painted afresh show: right and wrong keys, keys
-// showing nothing, row ends, the Shift guide, each arrangement, the finger guide's hands and callouts.
+// Each look of a cell or cap is painted once, then copied: every change must match a fresh paint.
 TEST_F(Form1Test, EveryCellAndCapChangeShowsWhatTextAndPanelPaintedAfreshShow)
 {
     auto* panel = control<KeyboardPanel>("picKey");
@@ -100,7 +97,7 @@ TEST_F(Form1Test, EveryCellAndCapChangeShowsWhatTextAndPanelPaintedAfreshShow)
     QTest::keyPress(form.windowHandle(), Qt::Key_T);
     item("mnuPos_1")->trigger();
     for (int step = 0; step < 30; ++step) {
-        clock.advanceMs(16), form.tmrHand_Timer();
+        clock.now += 16, form.tmrHand_Timer();
         QTest::keyPress(form.windowHandle(), Qt::Key_Shift);
         matches(QStringLiteral("Shift pushed under the hands, step %1").arg(step));
         QTest::keyRelease(form.windowHandle(), Qt::Key_Shift);
